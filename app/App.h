@@ -1,0 +1,75 @@
+// The application object: the card library, card size, placement, game state, music, and the window's handlers.
+#pragma once
+#include <windows.h>
+#include "render/CardLibrary.h"
+
+class Board;
+
+const int TextBufferSize = 100;
+extern char AppTitle[TextBufferSize];         // "Zarnock", from the string table
+extern char WindowClassName[TextBufferSize];  // "ZARNOCK"
+
+class App {
+public:
+    App();
+    virtual ~App();
+
+    // Start-up and shutdown.
+    bool InitInstance(HINSTANCE instance, int showCommand);
+    void Cleanup(HWND window);
+    void LoadSettings();
+    void SaveSettings();
+
+    // Pause, new game and the end of a game.
+    void SetPaused(HWND window, bool pause);
+    void TogglePause(HWND window);
+    void NewGame(HWND window);
+    void GameOver(HWND window, int reason);
+
+    // Message handlers: non-zero when handled (OnEraseBkgnd: the message result).
+    int OnCommand(HWND window, int id, int notifyCode);
+    int OnKeyDown(HWND window, WPARAM virtualKey);
+    int OnTimer(HWND window, UINT_PTR timerId);
+    int OnSizing(HWND window, WPARAM edge, RECT* rect);
+    int OnEraseBkgnd(HWND window, HDC dc);
+    int SavePlacement(HWND window);
+    INT_PTR RunModal(HWND window, int dialogId, DLGPROC dialogProc);
+
+    // Music.
+    void StopMusic();
+    void PlayNextSong(HWND window);
+    unsigned int OpenAndPlaySong(HWND window, const char* fileName);
+
+    int IsPaused() const { return Paused; }
+    int IsGameOver() const { return GameIsOver; }
+    HINSTANCE Instance() const { return instance; }
+    Board* CurrentBoard() const { return board; }
+
+    CardLibrary cardLibrary;
+    int CardWidth;
+    int CardHeight;
+    int Top;
+    int Left;
+    int Width;
+    int Height;
+    int MinMax;
+    HBITMAP RingBitmap;
+    HBITMAP OutlineBitmap;
+    int NewEntryPending;
+    int NewEntryScore;
+    HINSTANCE instance;
+    Board* board;  // owned; replaced at every new game
+    int Paused;
+    int GameIsOver;
+    int Started;
+    int MusicSuppress;
+    int SongNumber;
+    unsigned int MusicDevice;
+    // The reason passed to the last GameOver; -1 before any game has ended.
+    int LastEndReason;
+};
+
+extern App TheApp;
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void ReportLastError();

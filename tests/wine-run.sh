@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs one Windows test program under Wine in a throwaway copy of the template prefix.
+# The test command sets ZARNOCK_WINE_TEMPLATE and DISPLAY; the user's own prefix is never used.
+set -u
+template=${ZARNOCK_WINE_TEMPLATE:?run the tests through scripts/test.sh}
+work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-prefix.XXXXXX")
+prefix=$work/prefix
+cp -al "$template" "$prefix"
+rm -f "$prefix"/*.reg
+cp "$template"/*.reg "$prefix"/
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# Programs run in the folder that holds them, as the game does for its DLL and files.
+cd "$(dirname "$1")"
+wine "$@"
+status=$?
+wineserver -k >/dev/null 2>&1
+rm -rf "$work"
+exit $status
