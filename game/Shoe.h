@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <vector>
 #include "game/Card.h"
+#include "render/GdiObject.h"
 
 class Shoe {
 public:
@@ -11,6 +12,8 @@ public:
     Shoe();
     // Deletes the falling card and the saved background bitmap.
     virtual ~Shoe();
+    Shoe(const Shoe&) = delete;
+    Shoe& operator=(const Shoe&) = delete;
 
     // Makes a new falling card at (0, 0); false when the game must end for lack of cards.
     bool DealNext(HWND window);
@@ -59,6 +62,8 @@ private:
     void SaveBackground(HDC dc);
     void RestoreBackground(HDC dc);
     void DiscardBackground();
+    bool DeckIsFull() const;
+    void ReplaceFalling(CardCode code);
 
     int fallingX;
     int fallingY;
@@ -69,5 +74,5 @@ private:
     int exhausted;
     int perfectMatches;
     int backgroundSaved;
-    HBITMAP background;
+    Bitmap background;  // owned: the screen under the falling card while backgroundSaved
 };
