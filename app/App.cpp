@@ -1,21 +1,183 @@
-// The application object's state, pause handling and the end of a game.
+// The application object: start-up, pause, new games, the main window's handlers, settings and music.
 #include "app/App.h"
+#include <mmsystem.h>
+#include <shellapi.h>
 #include <cstdio>
+#include <ctime>
+#include "dialogs/AboutDialog.h"
+#include "dialogs/WelcomeDialog.h"
 #include "game/Board.h"
+#include "game/Random.h"
+#include "render/GdiObject.h"
+#include "render/SelectedObject.h"
 #include "resources/ResourceIds.h"
+#include "settings/Registry.h"
 #include "settings/SettingsRecord.h"
 
 char AppTitle[TextBufferSize];
 char WindowClassName[TextBufferSize];
 App TheApp;
 
+namespace {
+const char* const ErrorCaption = "Zarnock";
+const char* const HelpFileName = "ZarnockHelp.htm";
+// The maker's web page, opened by "Zarnock on the Web...".
+const char* const WebPageAddress = "https://example.com/zarnock/";
+
+const int DefaultWindowWidth = 460;
+const int DefaultWindowHeight = 480;
+const int TooSmallWindowSize = 458;
+const int MaximizedMarker = 2;
+const int LastSongNumber = 999;
+
+DWORD ReadSetting(const char* name, DWORD defaultValue) {
+    return RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, defaultValue);
+}
+
+int ReadSignedSetting(const char* name, int defaultValue) {
+    return static_cast<int>(ReadSetting(name, static_cast<DWORD>(defaultValue)));
+}
+
+void WriteSetting(const char* name, int value) {
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, static_cast<DWORD>(value));
+}
+}  // namespace
+
 App::App()
-    : CardWidth(0), CardHeight(0), Top(0), Left(0), Width(449), Height(455), MinMax(0),
-      RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
-      instance(nullptr), board(nullptr), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0),
-      SongNumber(0), MusicDevice(0), LastEndReason(-1) {}
+    : CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth), Height(MinimumWindowHeight),
+      MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
+      instance(nullptr), board(nullptr), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0), SongNumber(0),
+      MusicDevice(0), LastEndReason(-1), eraseFailureReported(0) {}
 
 App::~App() {}
+
+// ---- Start-up and shutdown ----
+
+bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
+    LoadSettings();
+    instance = moduleInstance;
+    FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXICON),
+                         GetSystemMetrics(SM_CYICON));
+
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle,
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, Left, Top, Width, Height,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        ReportLastError();
+        return false;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    ShowWindow(window, (MinMax == MaximizedMarker || ReadFirstBoot() != 0) ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    if (!UpdateWindow(window))
+        ReportLastError();
+
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (GetVersionExA(&version))
+        Settings.UsePlatformBeep = version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 1 : 0;
+    else
+        ReportLastError();
+
+    if (!cardLibrary.Load(window))
+        return false;
+    SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
+    RingBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_RING));
+    OutlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_OUTLINE));
+    CardWidth = cardLibrary.CardWidth();
+    CardHeight = cardLibrary.CardHeight();
+
+    NewGame(window);
+    if (Settings.ShowWelcome)
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_INTRODUCTION, 0), 0);
+    PlayNextSong(window);
+    Started = 1;
+    return true;
+}
+
+void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth, int iconHeight) {
+    if (Left < 0 || Left > screenWidth - iconWidth)
+        Left = 0;
+    if (Top < 0 || Top > screenHeight - iconHeight)
+        Top = 0;
+    if (Width > screenWidth)
+        Width = DefaultWindowWidth;
+    if (Height > screenHeight)
+        Height = DefaultWindowHeight;
+    if (Width < MinimumWindowWidth)
+        Width = TooSmallWindowSize;
+    if (Height < MinimumWindowHeight)
+        Height = TooSmallWindowSize;
+}
+
+void App::Cleanup(HWND) {
+    cardLibrary.Unload();
+    if (RingBitmap != nullptr)
+        DeleteObject(RingBitmap);
+    RingBitmap = nullptr;
+    if (OutlineBitmap != nullptr)
+        DeleteObject(OutlineBitmap);
+    OutlineBitmap = nullptr;
+    delete board;
+    board = nullptr;
+}
+
+// ---- Settings ----
+
+void App::LoadSettings() {
+    SettingsRecord defaults;
+    defaults.SetDefaults();
+    Settings.DropInterval = SettingsDefaults::InitialDropInterval;
+    Settings.Beep = ReadSignedSetting("Beep", defaults.Beep);
+    Settings.Music = ReadSignedSetting("Music", defaults.Music);
+    Settings.ClearStacks = ReadSignedSetting("ClearStacks", defaults.ClearStacks);
+    Settings.GetFaster = ReadSignedSetting("GetFaster", defaults.GetFaster);
+    Settings.SwapMode = ReadSignedSetting("SwapMode", defaults.SwapMode);
+    Settings.OneDeck = ReadSignedSetting("OneDeck", defaults.OneDeck);
+    Settings.EndOnShuffle = ReadSignedSetting("EndOnShuffle", defaults.EndOnShuffle);
+    Settings.LastStack = ReadSignedSetting("LastStack", defaults.LastStack);
+    Settings.UpDown = ReadSignedSetting("UpDown", defaults.UpDown);
+    Settings.CollapseRegime = ReadSignedSetting("CollapseRegime", defaults.CollapseRegime);
+    Settings.DealerOption = ReadSignedSetting("DealerOption", defaults.DealerOption);
+    Settings.FreezeOnBust = ReadSignedSetting("FreezeOnBust", defaults.FreezeOnBust);
+    Settings.ShowWelcome = ReadSignedSetting("ShowWelcome", defaults.ShowWelcome);
+    Settings.ForegroundColor = ReadSetting("ForegroundColor", defaults.ForegroundColor);
+    Settings.BackgroundColor = ReadSetting("BackgroundColor", defaults.BackgroundColor);
+    Settings.DeriveMinCollapse();
+    Top = ReadSignedSetting("Top", 0);
+    Left = ReadSignedSetting("Left", 0);
+    Width = ReadSignedSetting("Width", DefaultWindowWidth);
+    Height = ReadSignedSetting("Height", DefaultWindowHeight);
+    MinMax = ReadSignedSetting("MinMax", 0);
+}
+
+void App::SaveSettings() {
+    WriteSetting("FirstBoot", 0);
+    WriteSetting("Beep", Settings.Beep);
+    WriteSetting("Music", Settings.Music);
+    WriteSetting("ClearStacks", Settings.ClearStacks);
+    WriteSetting("GetFaster", Settings.GetFaster);
+    WriteSetting("SwapMode", Settings.SwapMode);
+    WriteSetting("OneDeck", Settings.OneDeck);
+    WriteSetting("EndOnShuffle", Settings.EndOnShuffle);
+    WriteSetting("LastStack", Settings.LastStack);
+    WriteSetting("UpDown", Settings.UpDown);
+    WriteSetting("CollapseRegime", Settings.CollapseRegime);
+    WriteSetting("DealerOption", Settings.DealerOption);
+    WriteSetting("ShowWelcome", Settings.ShowWelcome);
+    WriteSetting("ForegroundColor", static_cast<int>(Settings.ForegroundColor));
+    WriteSetting("BackgroundColor", static_cast<int>(Settings.BackgroundColor));
+    WriteSetting("FreezeOnBust", Settings.FreezeOnBust);
+    WriteSetting("Top", Top);
+    WriteSetting("Left", Left);
+    WriteSetting("Width", Width);
+    WriteSetting("Height", Height);
+    WriteSetting("MinMax", MinMax);
+}
+
+int App::ReadFirstBoot() { return ReadSignedSetting("FirstBoot", 1); }
+
+// ---- Pause, new game, end of a game ----
 
 void App::SetPaused(HWND window, bool pause) {
     if (pause) {
@@ -31,8 +193,299 @@ void App::SetPaused(HWND window, bool pause) {
     }
 }
 
+void App::TogglePause(HWND window) {
+    if (!GameIsOver)
+        SetPaused(window, !Paused);
+}
+
+bool App::ResumeAllowed() const { return board != nullptr && Paused && !GameIsOver; }
+
+void App::NewGame(HWND window) {
+    if (!Paused)
+        SetPaused(window, true);
+    if (board != nullptr) {
+        if (!GameIsOver) {
+            if (MessageBoxA(window, "Are you sure you want to quit the current game?", "New Game", MB_YESNO) != IDYES) {
+                SetPaused(window, false);
+                return;
+            }
+            GameOver(window, 4);
+        }
+        delete board;
+        board = nullptr;
+    }
+    board = new Board(window);
+    GameIsOver = 0;
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    SetPaused(window, false);
+    if (Started)
+        PlayNextSong(window);
+}
+
 void App::GameOver(HWND window, int reason) {
     LastEndReason = reason;
     GameIsOver = 1;
     SetPaused(window, true);
+    StopMusic();
+    MusicSuppress = 1;
+}
+
+// ---- Message handlers ----
+
+void App::OnSetFocus(HWND window) {
+    if (ResumeAllowed())
+        SetPaused(window, false);
+}
+
+void App::OnKillFocus(HWND window) {
+    if (board != nullptr && !Paused)
+        SetPaused(window, true);
+}
+
+void App::OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (board != nullptr && dc != nullptr)
+        board->Paint(dc, window);
+    EndPaint(window, &paint);
+}
+
+void App::OnInitMenu(HWND window) {
+    if (board != nullptr && !Paused)
+        SetPaused(window, true);
+}
+
+int App::OnMenuSelect(HWND window, UINT flags, HMENU menu) {
+    if (flags != 0xFFFF || menu != nullptr)
+        return 0;
+    if (ResumeAllowed())
+        SetPaused(window, false);
+    return 1;
+}
+
+int App::OnKeyDown(HWND window, WPARAM virtualKey) {
+    if (board == nullptr || Paused || GameIsOver)
+        return 0;
+    const bool fallingDown = Settings.UpDown == 1;
+    switch (virtualKey) {
+    case VK_SPACE:
+    case VK_NUMPAD5:
+        board->Swap(window);
+        return 1;
+    case VK_LEFT:
+    case VK_NUMPAD4:
+        board->MoveLeft(window);
+        return 1;
+    case VK_RIGHT:
+    case VK_NUMPAD6:
+        board->MoveRight(window);
+        return 1;
+    case VK_UP:
+    case VK_NUMPAD8:
+        // The key that points the way the card falls drops it; the opposite one swaps it.
+        if (fallingDown)
+            board->Swap(window);
+        else
+            board->Drop(window);
+        return 1;
+    case VK_DOWN:
+    case VK_NUMPAD2:
+        if (fallingDown)
+            board->Drop(window);
+        else
+            board->Swap(window);
+        return 1;
+    }
+    return 0;
+}
+
+int App::OnTimer(HWND window, UINT_PTR timerId) {
+    if (timerId != DROP_TIMER)
+        return 0;
+    if (board != nullptr)
+        board->Tick(window);
+    return 1;
+}
+
+int App::OnSizing(HWND, WPARAM edge, RECT* rect) {
+    if (rect == nullptr)
+        return 1;
+    const bool tooShort = rect->bottom - rect->top < MinimumWindowHeight;
+    const bool tooNarrow = rect->right - rect->left < MinimumWindowWidth;
+    if (tooShort && (edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT))
+        rect->bottom = rect->top + MinimumWindowHeight;
+    if (tooShort && (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT))
+        rect->top = rect->bottom - MinimumWindowHeight;
+    if (tooNarrow && (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT))
+        rect->left = rect->right - MinimumWindowWidth;
+    if (tooNarrow && (edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT))
+        rect->right = rect->left + MinimumWindowWidth;
+    return 1;
+}
+
+int App::OnEraseBkgnd(HWND window, HDC dc) {
+    Brush brush(CreateSolidBrush(Settings.BackgroundColor));
+    if (!brush) {
+        ReportEraseFailure();
+        return 0;
+    }
+    SelectedObject selected(dc, brush);
+    RECT client;
+    if (!GetClientRect(window, &client) || !PatBlt(dc, 0, 0, client.right, client.bottom, PATCOPY)) {
+        ReportEraseFailure();
+        return 0;
+    }
+    eraseFailureReported = 0;
+    return 1;
+}
+
+void App::ReportEraseFailure() {
+    // The message box makes the window erase itself again: mark first, so that failure is shown only once.
+    if (eraseFailureReported)
+        return;
+    eraseFailureReported = 1;
+    ReportLastError();
+}
+
+int App::SavePlacement(HWND window) {
+    if (!Paused)
+        KillTimer(window, DROP_TIMER);
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window, &placement)) {
+        const RECT& normal = placement.rcNormalPosition;
+        Top = normal.top;
+        Left = normal.left;
+        Width = normal.right - normal.left;
+        Height = normal.bottom - normal.top;
+        MinMax = placement.showCmd == SW_SHOWMAXIMIZED ? MaximizedMarker : 0;
+    }
+    SaveSettings();
+    return 0;
+}
+
+INT_PTR App::RunModal(HWND window, int dialogId, DLGPROC dialogProc) {
+    if (!Paused)
+        SetPaused(window, true);
+    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(dialogId), window, dialogProc, 0);
+    if (result == -1)
+        ReportLastError();
+    if (Paused && !GameIsOver)
+        SetPaused(window, false);
+    return result;
+}
+
+int App::OnCommand(HWND window, int id, int) {
+    switch (id) {
+    case ID_NEW:
+        NewGame(window);
+        return 1;
+    case ID_EXIT:
+        DestroyWindow(window);
+        return 1;
+    case ID_HELP_CONTENTS:
+        OpenWithShell(HelpFileName);
+        return 1;
+    case ID_INTRODUCTION:
+        RunModal(window, IDD_WELCOME, WelcomeDialogProc);
+        return 1;
+    case ID_ABOUT:
+        RunModal(window, IDD_ABOUT, AboutDialogProc);
+        return 1;
+    case ID_WEB_PAGE:
+        OpenWithShell(WebPageAddress);
+        return 1;
+    case ID_PAUSE:
+        TogglePause(window);
+        return 1;
+    case ID_LEVEL_UP:
+        if (board != nullptr)
+            board->LevelUp(window, instance);
+        return 1;
+    }
+    return 0;
+}
+
+void App::OpenWithShell(const char* target) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target, nullptr, nullptr, 0);
+    if (reinterpret_cast<INT_PTR>(result) <= 32)
+        ReportLastError();
+}
+
+// ---- Music ----
+
+void App::OnMusicNotify(HWND window) {
+    if (SongNumber != 0 && MusicSuppress == 0) {
+        StopMusic();
+        PlayNextSong(window);
+    }
+    MusicSuppress = 0;
+}
+
+void App::StopMusic() {
+    mciSendCommandA(MusicDevice, MCI_CLOSE, 0, 0);
+    MusicDevice = 0;
+}
+
+void App::PlayNextSong(HWND window) {
+    if (!Settings.Music)
+        return;
+    if (MusicDevice != 0) {
+        // A song still playing would otherwise go on beside the new one; its closing notice must not
+        // advance the series a second time.
+        StopMusic();
+        MusicSuppress = 1;
+    }
+    ++SongNumber;
+    unsigned int error = MCIERR_FILE_NOT_FOUND;
+    if (SongNumber <= LastSongNumber) {
+        char fileName[32];
+        std::snprintf(fileName, sizeof fileName, "song%d.mid", SongNumber);
+        error = OpenAndPlaySong(window, fileName);
+    }
+    if (error != 0 && SongNumber != 1) {
+        SongNumber = 0;
+        PlayNextSong(window);
+    }
+}
+
+unsigned int App::OpenAndPlaySong(HWND window, const char* fileName) {
+    if (!Settings.Music)
+        return 0;
+    MCI_OPEN_PARMSA open = {};
+    open.lpstrDeviceType = "sequencer";
+    open.lpstrElementName = fileName;
+    MCIERROR error = mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
+    if (error != 0)
+        return error;
+    MusicDevice = open.wDeviceID;
+
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = MCI_SEQ_STATUS_PORT;
+    error = mciSendCommandA(MusicDevice, MCI_STATUS, MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status));
+    if (error == 0) {
+        MCI_PLAY_PARMS play = {};
+        play.dwCallback = reinterpret_cast<DWORD_PTR>(window);
+        error = mciSendCommandA(MusicDevice, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+    }
+    if (error != 0)
+        StopMusic();
+    return error;
+}
+
+// ---- Errors ----
+
+void ReportLastError() {
+    const DWORD error = GetLastError();
+    char* text = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&text), 0,
+                       nullptr);
+    char fallback[64];
+    std::snprintf(fallback, sizeof fallback, "Error %lu", static_cast<unsigned long>(error));
+    MessageBoxA(nullptr, length != 0 && text != nullptr ? text : fallback, ErrorCaption, MB_OK | MB_ICONINFORMATION);
+    if (text != nullptr)
+        LocalFree(text);
 }

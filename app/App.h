@@ -9,6 +9,10 @@ const int TextBufferSize = 100;
 extern char AppTitle[TextBufferSize];         // "Zarnock", from the string table
 extern char WindowClassName[TextBufferSize];  // "ZARNOCK"
 
+// The smallest outer size of the main window while the user drags a border.
+const int MinimumWindowWidth = 449;
+const int MinimumWindowHeight = 455;
+
 class App {
 public:
     App();
@@ -19,6 +23,10 @@ public:
     void Cleanup(HWND window);
     void LoadSettings();
     void SaveSettings();
+    // The first-run marker: non-zero until the settings have been saved once.
+    int ReadFirstBoot();
+    // Brings the saved placement back onto a screen of the given size (start-up rules).
+    void FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth, int iconHeight);
 
     // Pause, new game and the end of a game.
     void SetPaused(HWND window, bool pause);
@@ -34,6 +42,12 @@ public:
     int OnEraseBkgnd(HWND window, HDC dc);
     int SavePlacement(HWND window);
     INT_PTR RunModal(HWND window, int dialogId, DLGPROC dialogProc);
+    void OnSetFocus(HWND window);
+    void OnKillFocus(HWND window);
+    void OnPaint(HWND window);
+    void OnInitMenu(HWND window);
+    int OnMenuSelect(HWND window, UINT flags, HMENU menu);
+    void OnMusicNotify(HWND window);
 
     // Music.
     void StopMusic();
@@ -67,9 +81,20 @@ public:
     unsigned int MusicDevice;
     // The reason passed to the last GameOver; -1 before any game has ended.
     int LastEndReason;
+
+private:
+    bool ResumeAllowed() const;
+    void OpenWithShell(const char* target);
+    void ReportEraseFailure();
+
+    // Set once a failed background fill has been reported, so that the erases that follow stay quiet.
+    int eraseFailureReported;
 };
 
 extern App TheApp;
 
+// The main window's procedure and class.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+ATOM RegisterMainClass(HINSTANCE instance);
+// Shows the system's text for the last operating-system error in a message box captioned "Zarnock".
 void ReportLastError();

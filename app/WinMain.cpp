@@ -1,13 +1,40 @@
-// The program's entry point: titles, the window class, start-up and the message loop.
+// The program's entry point: the window class, start-up and the message loop with the accelerators.
 #include <windows.h>
 #include "app/App.h"
+#include "app/CSEHException.h"
+#include "resources/ResourceIds.h"
+#include "settings/SettingsRecord.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    if (!TheApp.InitInstance(instance, showCommand)) return 0;
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+namespace {
+WPARAM RunMessageLoop(HACCEL accelerators) {
+    MSG message = {};
+    for (;;) {
+        const BOOL result = GetMessageA(&message, nullptr, 0, 0);
+        if (result == 0)
+            return message.wParam;
+        if (result == -1) {
+            // A broken queue would return -1 for ever; stop instead of spinning.
+            ReportLastError();
+            return 0;
+        }
+        if (accelerators != nullptr && TranslateAcceleratorA(message.hwnd, accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return static_cast<int>(message.wParam);
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    CSEHException::InstallTranslator();
+    LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
+    LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
+    RegisterMainClass(instance);
+    Settings.UsePlatformBeep = 0;
+    if (!TheApp.InitInstance(instance, showCommand))
+        return 0;
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    if (accelerators == nullptr)
+        ReportLastError();
+    return static_cast<int>(RunMessageLoop(accelerators));
 }

@@ -1,0 +1,70 @@
+// The main window's class and procedure: every message is passed to a handler of the application object.
+#include <windows.h>
+#include <mmsystem.h>
+#include "app/App.h"
+#include "resources/ResourceIds.h"
+
+ATOM RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_ZARNOCK));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = nullptr;  // the window fills its own background
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
+    windowClass.lpszClassName = WindowClassName;
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_SMALL));
+    return RegisterClassExA(&windowClass);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY:
+        TheApp.Cleanup(window);
+        PostQuitMessage(0);
+        return 0;
+    case WM_SETFOCUS:
+        TheApp.OnSetFocus(window);
+        return 0;
+    case WM_KILLFOCUS:
+        TheApp.OnKillFocus(window);
+        return 0;
+    case WM_PAINT:
+        TheApp.OnPaint(window);
+        return 0;
+    case WM_CLOSE:
+    case WM_ENDSESSION:
+        TheApp.SavePlacement(window);
+        break;
+    case WM_ERASEBKGND:
+        return TheApp.OnEraseBkgnd(window, reinterpret_cast<HDC>(wParam));
+    case WM_KEYDOWN:
+        if (TheApp.OnKeyDown(window, wParam))
+            return 0;
+        break;
+    case WM_COMMAND:
+        if (TheApp.OnCommand(window, LOWORD(wParam), HIWORD(wParam)))
+            return 0;
+        break;
+    case WM_TIMER:
+        if (TheApp.OnTimer(window, wParam))
+            return 0;
+        break;
+    case WM_INITMENU:
+        TheApp.OnInitMenu(window);
+        return 0;
+    case WM_MENUSELECT:
+        if (TheApp.OnMenuSelect(window, HIWORD(wParam), reinterpret_cast<HMENU>(lParam)))
+            return 0;
+        break;
+    case WM_SIZING:
+        TheApp.OnSizing(window, wParam, reinterpret_cast<RECT*>(lParam));
+        return 0;
+    case MM_MCINOTIFY:
+        TheApp.OnMusicNotify(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,29 @@
+// Opening, creating and closing a registry key.
+#include "settings/RegistryKey.h"
+
+RegistryKey::~RegistryKey() { Close(); }
+
+bool RegistryKey::Open(HKEY root, const char* subkey, REGSAM access) {
+    Close();
+    if (RegOpenKeyExA(root, subkey, 0, access, &key) == ERROR_SUCCESS)
+        return true;
+    key = nullptr;
+    return false;
+}
+
+bool RegistryKey::Create(HKEY root, const char* subkey, REGSAM access) {
+    Close();
+    char emptyClass[] = "";
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(root, subkey, 0, emptyClass, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
+                        &disposition) == ERROR_SUCCESS)
+        return true;
+    key = nullptr;
+    return false;
+}
+
+void RegistryKey::Close() {
+    if (key != nullptr)
+        RegCloseKey(key);
+    key = nullptr;
+}
