@@ -37,7 +37,9 @@ public:
     void DrawDeckCount(HDC dc);
     void DrawStackCaptions(HDC dc);
     // Writes the Medium dealer caption for a shown card (0 ace .. 12 king); the length written.
+    // The buffer holds at least DealerCaptionSize characters.
     static int DealerUpCardCaption(char* buffer, int card);
+    static const int DealerCaptionSize = 18;
 
     // The state of the game, for the application and the tests.
     int Column() const;
@@ -58,6 +60,20 @@ private:
     void Land(HWND window);
     int ColumnX(int column) const;
 
+    // A card has been placed over a column and the game goes on: it may move, swap and land.
+    bool CardInPlay() const;
+    // MoveLeft (-1) and MoveRight (+1), passing frozen stacks that lie below the card.
+    void MoveSideways(HWND window, int step);
+    void CollapseNewestCards(HDC dc, double multiplier);
+    // Freezes the landing stack when it is bust (Vicious); true when it froze.
+    bool FreezeIfBust(HDC dc);
+    // The deck counter shows 0, the status is drawn, and the game-over flow runs.
+    void EndGame(HWND window, HDC dc, int reason);
+    void UnfreezeFirstFrozen(HDC dc);
+    static int NextDropInterval(int interval);
+    void FormatPlayerCaption(int index, char* text, int size) const;
+    void FormatDealerCaption(int index, char* text, int size) const;
+
     Shoe* shoe;
     StackList* stacks;
     RECT boardRect;
@@ -69,4 +85,10 @@ private:
     int winnings;
     int level;
     int cardsThisLevel;
+    // The card dealt last has been placed over its column (it is dealt at (0, 0), unplaced).
+    bool fallingPlaced;
+    // Set while Land runs up to its own placement of the next card: a paint handled inside the
+    // level-up notice then places and draws the card but leaves the no-room test to Land, so that no
+    // game-over flow (and no new game from it) runs while Land and LevelUp are still using this board.
+    bool landingInProgress;
 };

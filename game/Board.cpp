@@ -1,0 +1,357 @@
+// One game in progress: placing, moving and landing the falling card, scoring, levels and the status text.
+#include "game/Board.h"
+#include <cstdio>
+#include <cstring>
+#include "app/App.h"
+#include "dialogs/LevelUpNotice.h"
+#include "game/FallDirection.h"
+#include "game/Shoe.h"
+#include "game/Stack.h"
+#include "game/StackList.h"
+#include "render/WindowDC.h"
+#include "resources/ResourceIds.h"
+#include "settings/SettingsRecord.h"
+
+namespace {
+const int LandingCost = -5;
+const double LevelMultiplierStep = 0.25;
+const int IntervalStep = 200;        // a level-up shortens a long interval by this much
+const int ShortestInterval = 75;     // at or below this a level-up starts over at IntervalStep
+const int TextMargin = 4;            // between a caption and the card it belongs to
+const int PlayerCaptionOverlap = 20; // a player caption lies this far into the next card's place
+const int CaptionTextSize = 32;
+const int BustLimit = 21;            // a stack whose cards total more is bust
+
+const char* const DealerUpCardCaptions[] = {
+    "    Ace + ?   ",
+    "    Two + ?    ",
+    "   Three + ?   ",
+    "   Four + ?   ",
+    "   Five + ?   ",
+    "    Six + ?    ",
+    "  Seven + ?  ",
+    "  Eight + ?  ",
+    "   Nine + ?   ",
+    "    Ten + ?    ",
+    "   Jack + ?   ",
+    "  Queen + ?  ",
+    "   King + ?   ",
+};
+const int RankCount = sizeof DealerUpCardCaptions / sizeof DealerUpCardCaptions[0];
+const char UnknownUpCardCaption[] = "                 ";  // seventeen spaces
+const char NoDealerCaption[] = "              ";        // fourteen spaces
+
+// Measures a text; (0, 0) when the measuring fails.
+SIZE TextSize(HDC dc, const char* text) {
+    SIZE size = {0, 0};
+    if (!GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size))
+        size.cx = size.cy = 0;
+    return size;
+}
+
+void PutText(HDC dc, int x, int y, const char* text) {
+    TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
+}
+}  // namespace
+
+Board::Board(HWND window)
+    : shoe(nullptr), stacks(nullptr), boardRect(), clientRect(), column(-1), homeColumn(0), spawnX(0),
+      spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), landingInProgress(false) {
+    Settings.DropInterval = SettingsDefaults::InitialDropInterval;
+    shoe = new Shoe();
+    // The first deal fills the empty deck; that refill never ends a game.
+    shoe->DealNext(window);
+    stacks = new StackList();
+    stacks->CreateStacks();
+}
+
+Board::~Board() {
+    delete shoe;
+    delete stacks;
+}
+
+void Board::Paint(HDC dc, HWND window) {
+    GetClientRect(window, &clientRect);
+    stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
+    stacks->DrawAll(dc);
+    PlaceFallingCard(window, dc);
+    DrawStatus(dc);
+}
+
+void Board::PlaceFallingCard(HWND window, HDC dc) {
+    if (!shoe->Falling()) return;  // the game ended at a landing, before a new card was dealt
+    if (fallingPlaced) {
+        shoe->SetFallingPos(ColumnX(column), shoe->FallingY());
+    } else {
+        if (!Settings.LastStack || column < 0) {
+            column = homeColumn;
+            if (Settings.FreezeOnBust && stacks->IsFrozen(column)) SelectNextFreeColumn();
+        }
+        shoe->SetFallingPos(ColumnX(column), spawnY);
+        fallingPlaced = true;
+    }
+    if (TheApp.IsGameOver()) return;
+    shoe->DrawFalling(dc);
+    if (!landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1) TheApp.GameOver(window, 0);
+}
+
+bool Board::CardInPlay() const {
+    return column >= 0 && fallingPlaced && shoe->Falling() && !TheApp.IsGameOver();
+}
+
+void Board::Tick(HWND window) {
+    if (!CardInPlay()) return;
+    {
+        WindowDC dc(window);
+        shoe->MoveBy(0, TickStep * FallDirection(), dc);
+    }
+    CheckLanding(window);
+}
+
+void Board::CheckLanding(HWND window) {
+    if (DistanceToLanding(shoe->FallingY(), column) == 0) Land(window);
+}
+
+void Board::MoveLeft(HWND window) { MoveSideways(window, -1); }
+
+void Board::MoveRight(HWND window) { MoveSideways(window, +1); }
+
+void Board::MoveSideways(HWND window, int step) {
+    if (!CardInPlay()) return;
+    const int cardY = shoe->FallingY();
+    int target = column + step;
+    int distance = DistanceToLanding(cardY, target);
+    while (distance >= 0 && stacks->IsFrozen(target)) {
+        target += step;
+        distance = DistanceToLanding(cardY, target);
+    }
+    if (distance < 0) return;  // the edge of the board, or a stack that reaches above the card
+    {
+        WindowDC dc(window);
+        shoe->MoveBy((TheApp.CardWidth + ColumnGap) * (target - column), 0, dc);
+    }
+    column = target;
+    if (distance == 0) Land(window);
+}
+
+void Board::Drop(HWND window) {
+    if (!CardInPlay()) return;
+    {
+        WindowDC dc(window);
+        const int direction = FallDirection();
+        const int target = stacks->NextCardY(column);
+        const int x = shoe->FallingX();
+        for (int y = shoe->FallingY(); (target - y) * direction > 0; y += DropStep * direction) {
+            shoe->MoveTo(x, y, dc);
+            Sleep(DropPauseMs);
+        }
+        shoe->MoveTo(x, target, dc);
+    }
+    Land(window);
+}
+
+void Board::Swap(HWND window) {
+    if (!CardInPlay()) return;
+    shoe->Swap(window);
+    WindowDC dc(window);
+    shoe->RedrawFalling(dc);
+}
+
+int Board::SelectNextFreeColumn() {
+    for (int c = column + 1; c < stacks->Count(); ++c)
+        if (!stacks->IsFrozen(c)) return column = c;
+    for (int c = column - 1; c >= 0; --c)
+        if (!stacks->IsFrozen(c)) return column = c;
+    return -1;
+}
+
+void Board::Land(HWND window) {
+    WindowDC dc(window);
+    landingInProgress = true;
+    stacks->AddCard(column, shoe->TakeFallingCard());  // the stack owns the card now
+    fallingPlaced = false;
+    const double multiplier = ScoreMultiplier();
+    winnings += static_cast<int>(LandingCost * multiplier);
+    ++cardsThisLevel;
+    CollapseNewestCards(dc, multiplier);
+    if (FreezeIfBust(dc) && SelectNextFreeColumn() < 0) {
+        landingInProgress = false;
+        EndGame(window, dc, 0);
+        return;
+    }
+    if (!shoe->DealNext(window)) {
+        landingInProgress = false;
+        EndGame(window, dc, shoe->EndReason());
+        return;
+    }
+    if (cardsThisLevel >= CardsPerLevel) SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_LEVEL_UP, 0), 0);
+    landingInProgress = false;
+    PlaceFallingCard(window, dc);
+    DrawStatus(dc);
+}
+
+void Board::CollapseNewestCards(HDC dc, double multiplier) {
+    const int length = stacks->CollapseLength(column);
+    // A length of 0 never collapses, whatever MinCollapse is: an empty group would only deal the
+    // stack a new dealer hand.
+    if (length <= 0 || length < Settings.MinCollapse) return;
+    const int points = stacks->Collapse(dc, column, length, shoe);
+    winnings += static_cast<int>(points * multiplier);
+}
+
+bool Board::FreezeIfBust(HDC dc) {
+    if (!Settings.FreezeOnBust || stacks->HardTotal(column) <= BustLimit) return false;
+    stacks->Freeze(dc, column);
+    return true;
+}
+
+void Board::EndGame(HWND window, HDC dc, int reason) {
+    shoe->SetDeckTop(-2);
+    DrawStatus(dc);
+    TheApp.GameOver(window, reason);
+}
+
+double Board::ScoreMultiplier() const {
+    double multiplier = 1.0;
+    if (Settings.GetFaster) multiplier += LevelMultiplierStep * level;
+    if (Settings.DealerOption == 2)
+        multiplier += 1.0;
+    else if (Settings.DealerOption == 3)
+        multiplier += 2.0;
+    if (Settings.FreezeOnBust) multiplier *= 2;
+    return multiplier;
+}
+
+int Board::NextDropInterval(int interval) {
+    if (interval > IntervalStep) return interval - IntervalStep;
+    if (interval > ShortestInterval) return interval * 3 / 4;
+    return IntervalStep;
+}
+
+void Board::LevelUp(HWND window, HINSTANCE instance) {
+    KillTimer(window, DROP_TIMER);
+    if (Settings.GetFaster) Settings.DropInterval = NextDropInterval(Settings.DropInterval);
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LEVEL_UP), window, LevelUpNoticeProc, 0);
+    {
+        WindowDC dc(window);
+        if (Settings.ClearStacks) {
+            winnings -= stacks->ClearAll(dc);
+            DrawStatus(dc);
+        }
+        if (Settings.FreezeOnBust) UnfreezeFirstFrozen(dc);
+    }
+    // The notice took the focus: a pause or a game over may have come meanwhile, and then stays.
+    if (!TheApp.IsGameOver() && !TheApp.IsPaused())
+        SetTimer(window, DROP_TIMER, Settings.DropInterval, nullptr);
+    ++level;
+    cardsThisLevel = 0;
+}
+
+void Board::UnfreezeFirstFrozen(HDC dc) {
+    for (int i = 0; i < stacks->Count(); ++i) {
+        if (stacks->IsFrozen(i)) {
+            stacks->Unfreeze(dc, i, shoe);
+            return;
+        }
+    }
+}
+
+int Board::GetWinnings() const { return winnings; }
+
+void Board::AddWinnings(int amount) { winnings += amount; }
+
+int Board::DistanceToLanding(int cardY, int index) const {
+    if (index < 0 || index >= stacks->Count()) return -1;
+    return stacks->DistanceToLanding(cardY, index);
+}
+
+int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (TheApp.CardWidth + ColumnGap); }
+
+void Board::DrawStatus(HDC dc) {
+    SetTextColor(dc, Settings.ForegroundColor);
+    const COLORREF previousBackground = SetBkColor(dc, Settings.BackgroundColor);
+    DrawWinnings(dc);
+    DrawDeckCount(dc);
+    DrawStackCaptions(dc);
+    SetBkColor(dc, previousBackground);
+}
+
+void Board::DrawWinnings(HDC dc) {
+    char text[CaptionTextSize];
+    std::snprintf(text, sizeof text, "Winnings: $%d     ", winnings);
+    PutText(dc, boardRect.left, 0, text);
+}
+
+void Board::DrawDeckCount(HDC dc) {
+    if (!Settings.OneDeck) return;
+    char text[CaptionTextSize];
+    std::snprintf(text, sizeof text, "     Cards in deck: %d", shoe->CardsLeft() + 1);
+    SIZE size;
+    const bool measured = GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+    PutText(dc, measured ? boardRect.right - size.cx : boardRect.right, 0, text);
+}
+
+void Board::DrawStackCaptions(HDC dc) {
+    const int width = TheApp.CardWidth;
+    const int height = TheApp.CardHeight;
+    const int pitch = (boardRect.right - boardRect.left - width) / (StackCount - 1);
+    const bool fallingDown = FallDirection() == 1;
+    const int dealerTop = fallingDown ? boardRect.bottom + TextMargin : spawnY + height + TextMargin;
+    for (int i = 0; i < stacks->Count(); ++i) {
+        const int centre = boardRect.left + i * pitch + width / 2;
+
+        char dealer[CaptionTextSize];
+        FormatDealerCaption(i, dealer, sizeof dealer);
+        PutText(dc, centre - TextSize(dc, dealer).cx / 2, dealerTop, dealer);
+
+        char player[CaptionTextSize];
+        FormatPlayerCaption(i, player, sizeof player);
+        const SIZE size = TextSize(dc, player);
+        const int nextCardY = stacks->NextCardY(i);
+        const int playerTop = fallingDown ? nextCardY - size.cy + PlayerCaptionOverlap
+                                          : nextCardY + height - PlayerCaptionOverlap;
+        PutText(dc, centre - size.cx / 2, playerTop, player);
+    }
+}
+
+void Board::FormatPlayerCaption(int index, char* text, int size) const {
+    if (stacks->IsFrozen(index)) {
+        std::snprintf(text, size, "Busted");
+        return;
+    }
+    const int hard = stacks->Total(index, false);
+    const int soft = stacks->Total(index, true);
+    if (hard != 0 && soft != 0 && hard != soft)
+        std::snprintf(text, size, "%d / %d", hard, soft);
+    else if (hard != 0)
+        std::snprintf(text, size, "%d", hard);
+    else
+        text[0] = '\0';
+}
+
+void Board::FormatDealerCaption(int index, char* text, int size) const {
+    const int dealerTotal = stacks->DealerTotal(index);
+    if (dealerTotal == 0)
+        std::snprintf(text, size, "%s", NoDealerCaption);
+    else if (Settings.DealerOption == 2)
+        DealerUpCardCaption(text, stacks->DealerUpCard(index));
+    else
+        std::snprintf(text, size, "Beat %d", dealerTotal);
+}
+
+int Board::DealerUpCardCaption(char* buffer, int card) {
+    const char* text = card >= 0 && card < RankCount ? DealerUpCardCaptions[card] : UnknownUpCardCaption;
+    std::strcpy(buffer, text);
+    return static_cast<int>(std::strlen(text));
+}
+
+int Board::Column() const { return column; }
+int Board::HomeColumn() const { return homeColumn; }
+int Board::SpawnX() const { return spawnX; }
+int Board::SpawnY() const { return spawnY; }
+int Board::Level() const { return level; }
+int Board::CardsThisLevel() const { return cardsThisLevel; }
+const RECT& Board::BoardRect() const { return boardRect; }
+const RECT& Board::ClientRect() const { return clientRect; }
+Shoe& Board::GetShoe() { return *shoe; }
+StackList& Board::Stacks() { return *stacks; }
