@@ -1,0 +1,173 @@
+// The steering keys on the real window: arrows and the numeric keypad move, drop and swap the card.
+#include <gtest/gtest.h>
+#include <vector>
+#include "ClientCapture.h"
+#include "GameSession.h"
+#include "Waiting.h"
+
+namespace {
+enum class Action { MoveLeft, MoveRight, Drop, Swap };
+
+struct KeyStep {
+    WORD key;
+    const char* name;
+    Action action;
+};
+
+const DWORD ReactionMs = 1500;
+}
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    void StartGame(int upDown) {
+        game.UseQuietSettings();
+        if (upDown == -1) game.Registry().SetDword("UpDown", 0xFFFFFFFF);
+        ASSERT_TRUE(game.Start());
+        view = std::make_unique<BoardView>(game.View(upDown));
+        spot = game.WaitForFallingCard(*view, 3000);
+        ASSERT_EQ(2, spot.column);
+        ASSERT_EQ(view->SpawnY(), spot.top);
+    }
+
+    uint64_t CardFace(const CardSpot& at) const {
+        ClientCapture capture(game.Window().Handle());
+        return capture.Fingerprint(view->CardRect(at.column, at.top));
+    }
+
+    void ExpectMove(const KeyStep& step, int columnChange) {
+        const int expected = spot.column + columnChange;
+        CardSpot now = spot;
+        game.Window().PostKey(step.key);
+        WaitUntil([&] {
+            ClientCapture capture(game.Window().Handle());
+            now = view->FindFallingCard(capture);
+            return now.column == expected;
+        }, ReactionMs);
+        EXPECT_EQ(expected, now.column) << step.name;
+        // A drop-timer tick may have come in between: at most one or two steps further on.
+        const int travelled = (now.top - spot.top) * Direction();
+        EXPECT_TRUE(travelled == 0 || travelled == 12 || travelled == 24) << step.name << " moved " << travelled;
+        spot = now;
+    }
+
+    void ExpectSwap(const KeyStep& step) {
+        const uint64_t before = CardFace(spot);
+        CardSpot now = spot;
+        game.Window().PostKey(step.key);
+        const bool changed = WaitUntil([&] {
+            ClientCapture capture(game.Window().Handle());
+            now = view->FindFallingCard(capture);
+            return now.column >= 0 && capture.Fingerprint(view->CardRect(now.column, now.top)) != before;
+        }, ReactionMs);
+        EXPECT_TRUE(changed) << step.name << " should show another card";
+        EXPECT_EQ(spot.column, now.column) << step.name;
+        spot = now;
+    }
+
+    void ExpectDrop(const KeyStep& step) {
+        // Let the card fall one tick first, so that a new card at the entry height is told apart from it.
+        WaitUntil([&] {
+            ClientCapture capture(game.Window().Handle());
+            spot = view->FindFallingCard(capture);
+            return spot.column >= 0 && spot.top != view->SpawnY();
+        }, ReactionMs);
+        ASSERT_NE(view->SpawnY(), spot.top);
+        const int column = spot.column;
+        game.Window().PostKey(step.key);
+        CardSpot now = spot;
+        bool landed = false;
+        WaitUntil([&] {
+            ClientCapture capture(game.Window().Handle());
+            now = view->FindFallingCard(capture);
+            landed = view->HoldsCard(capture, view->StackCardRect(column, 0));
+            return landed && now.top == view->SpawnY();
+        }, ReactionMs, 5);
+        EXPECT_TRUE(landed) << step.name << ": the card should lie on stack " << column;
+        EXPECT_EQ(view->SpawnY(), now.top) << step.name << ": a new card should enter";
+        EXPECT_EQ(column, now.column) << step.name << ": the new card enters over the last landing";
+        spot = now;
+    }
+
+    void Play(const std::vector<KeyStep>& steps) {
+        for (const KeyStep& step : steps) {
+            switch (step.action) {
+            case Action::MoveLeft: ExpectMove(step, -1); break;
+            case Action::MoveRight: ExpectMove(step, +1); break;
+            case Action::Swap: ExpectSwap(step); break;
+            case Action::Drop: ExpectDrop(step); break;
+            }
+            if (HasFatalFailure()) return;
+        }
+    }
+
+    int Direction() const { return view->SpawnY() < view->BaseY() ? 1 : -1; }
+
+    GameSession game;
+    std::unique_ptr<BoardView> view;
+    CardSpot spot = {-1, -1};
+};
+
+TEST_F(KeyboardTest, ArrowKeysAndSpaceMoveSwapAndDropTheCard) {
+    StartGame(1);
+    Play({{VK_LEFT, "Left", Action::MoveLeft},
+          {VK_RIGHT, "Right", Action::MoveRight},
+          {VK_RIGHT, "Right", Action::MoveRight},
+          {VK_SPACE, "Space", Action::Swap},
+          {VK_UP, "Up", Action::Swap},
+          {VK_DOWN, "Down", Action::Drop}});
+}
+
+TEST_F(KeyboardTest, NumericKeypadKeysMoveSwapAndDropTheCard) {
+    StartGame(1);
+    Play({{VK_NUMPAD4, "NumPad 4", Action::MoveLeft},
+          {VK_NUMPAD6, "NumPad 6", Action::MoveRight},
+          {VK_NUMPAD6, "NumPad 6", Action::MoveRight},
+          {VK_NUMPAD5, "NumPad 5", Action::Swap},
+          {VK_NUMPAD8, "NumPad 8", Action::Swap},
+          {VK_NUMPAD2, "NumPad 2", Action::Drop}});
+}
+
+TEST_F(KeyboardTest, ThreeSwapsBringTheFirstCardBack) {
+    StartGame(1);
+    const uint64_t first = CardFace(spot);
+    for (int i = 0; i < 3; ++i) ExpectSwap({VK_SPACE, "Space", Action::Swap});
+    EXPECT_EQ(first, CardFace(spot));
+}
+
+TEST_F(KeyboardTest, MovesStopAtTheEdgesOfTheBoard) {
+    StartGame(1);
+    ExpectMove({VK_LEFT, "Left", Action::MoveLeft}, -1);
+    ExpectMove({VK_LEFT, "Left", Action::MoveLeft}, -1);
+    ASSERT_EQ(0, spot.column);
+    game.Window().PostKey(VK_LEFT);
+    PumpFor(300);
+    ClientCapture capture(game.Window().Handle());
+    EXPECT_EQ(0, view->FindFallingCard(capture).column);
+}
+
+TEST_F(KeyboardTest, UpsideDownTheStacksAreAtTheTopAndUpDrops) {
+    StartGame(-1);
+    EXPECT_LT(view->BaseY(), view->SpawnY());
+    {
+        ClientCapture capture(game.Window().Handle());
+        // The empty-stack markers stand at the top: their lower border, in the last rows of the base
+        // card's place, is the first edge met looking up from the entry height beside the falling card.
+        const int markerBottom = view->BaseY() + view->CardHeight() - 1;
+        EXPECT_NEAR(markerBottom, view->LeadingEdge(capture, 0), 2);
+        EXPECT_NEAR(markerBottom, view->LeadingEdge(capture, 4), 2);
+    }
+    Play({{VK_LEFT, "Left", Action::MoveLeft},
+          {VK_DOWN, "Down", Action::Swap},
+          {VK_NUMPAD2, "NumPad 2", Action::Swap},
+          {VK_UP, "Up", Action::Drop},
+          {VK_NUMPAD6, "NumPad 6", Action::MoveRight},
+          {VK_NUMPAD8, "NumPad 8", Action::Drop}});
+}
+
+TEST_F(KeyboardTest, UpsideDownTheCardRises) {
+    StartGame(-1);
+    const CardSpot start = spot;
+    const CardSpot moved = game.WaitForCardToLeave(*view, start, 1500);
+    EXPECT_EQ(start.column, moved.column);
+    EXPECT_EQ(start.top - BoardView::TickPixels, moved.top);
+}

@@ -1,0 +1,14 @@
+// Opening, creating and closing a registry key.
+#include "RegistryKey.h"
+
+RegistryKey::RegistryKey(HKEY root, const char* path, REGSAM access, bool create) : key(nullptr) {
+    HKEY opened = nullptr;
+    LONG result = create ? RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+                                           &opened, nullptr)
+                         : RegOpenKeyExA(root, path, 0, access, &opened);
+    if (result == ERROR_SUCCESS) key = opened;
+}
+
+RegistryKey::~RegistryKey() {
+    if (key) RegCloseKey(key);
+}

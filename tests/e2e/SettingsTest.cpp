@@ -1,0 +1,146 @@
+// The settings and the window placement: defaults with no key, saving on close, start-up corrections.
+#include <gtest/gtest.h>
+#include "GameSession.h"
+#include "Waiting.h"
+
+namespace {
+struct ExpectedValue {
+    const char* name;
+    DWORD value;
+};
+
+// Everything a close saves after a game that started from no key and was restored to normal size.
+const ExpectedValue SavedDefaults[] = {
+    {"FirstBoot", 0},      {"Beep", 1},         {"Music", 1},          {"ClearStacks", 0},
+    {"GetFaster", 1},      {"SwapMode", 3},     {"OneDeck", 1},        {"EndOnShuffle", 0},
+    {"LastStack", 1},      {"UpDown", 1},       {"CollapseRegime", 3}, {"DealerOption", 1},
+    {"FreezeOnBust", 1},   {"ShowWelcome", 1},  {"ForegroundColor", 0xFFFF80},
+    {"BackgroundColor", 0xA04005},              {"Top", 0},            {"Left", 0},
+    {"Width", 460},        {"Height", 480},     {"MinMax", 0},
+};
+
+struct PlacementCase {
+    const char* what;
+    int left, top, width, height;                          // stored
+    int expectLeft, expectTop, expectWidth, expectHeight;  // the window it starts with
+};
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void ExpectDword(const char* name, DWORD expected) const {
+        const StoredValue stored = game.Registry().Read(name);
+        EXPECT_TRUE(stored.present) << name;
+        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), stored.type) << name;
+        EXPECT_EQ(expected, stored.number) << name;
+    }
+
+    void ExpectWindowAt(const GameWindow& window, int left, int top, int width, int height) const {
+        const RECT rect = window.WindowRect();
+        EXPECT_EQ(left, rect.left);
+        EXPECT_EQ(top, rect.top);
+        EXPECT_EQ(width, rect.right - rect.left);
+        EXPECT_EQ(height, rect.bottom - rect.top);
+    }
+
+    void CloseAndExpectExitCodeZero() {
+        DWORD exitCode = 1;
+        ASSERT_TRUE(game.CloseThroughCloseBox(exitCode));
+        EXPECT_EQ(0u, exitCode);
+    }
+
+    GameSession game;
+};
+
+TEST_F(SettingsTest, WithNoKeyEveryDefaultAppliesAndTheCloseBoxSavesThemAll) {
+    game.ClearSettings();
+    ASSERT_TRUE(game.Start());
+    DialogSeen welcome;
+    ASSERT_TRUE(game.Dialogs().WaitFor("Welcome to Zarnock!", 5000, welcome));
+    DialogWatcher::Press(welcome, IDOK);
+    ASSERT_TRUE(game.Window().WaitForTitle("Zarnock", 3000));
+    EXPECT_TRUE(game.Window().IsMaximized());
+
+    game.Window().PostSystemCommand(SC_RESTORE);
+    ASSERT_TRUE(WaitUntil([&] { return !game.Window().IsMaximized(); }, 3000));
+    ExpectWindowAt(game.Window(), 0, 0, 460, 480);
+    EXPECT_FALSE(game.Registry().Read("FirstBoot").present) << "nothing is written before the close";
+
+    CloseAndExpectExitCodeZero();
+    for (const ExpectedValue& expected : SavedDefaults) ExpectDword(expected.name, expected.value);
+    for (const char* neverStored : {"DropInterval", "MinCollapse", "UsePlatformBeep"})
+        EXPECT_FALSE(game.Registry().Read(neverStored).present) << neverStored;
+}
+
+TEST_F(SettingsTest, AClosedMaximizedWindowKeepsItsNormalSizeAndStartsMaximizedAgain) {
+    game.ClearSettings();
+    game.Registry().SetDword("ShowWelcome", 0);
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.Window().IsMaximized());
+    CloseAndExpectExitCodeZero();
+    ExpectDword("FirstBoot", 0);
+    ExpectDword("MinMax", 2);
+    ExpectDword("Width", 460);
+    ExpectDword("Height", 480);
+
+    GameSession next;
+    ASSERT_TRUE(next.Start());
+    EXPECT_TRUE(next.Window().IsMaximized());
+}
+
+TEST_F(SettingsTest, AfterTheFirstCloseTheNextStartIsNotMaximized) {
+    game.ClearSettings();
+    game.Registry().SetDword("ShowWelcome", 0);
+    ASSERT_TRUE(game.Start());
+    ASSERT_TRUE(game.Window().IsMaximized());
+    game.Window().PostSystemCommand(SC_RESTORE);
+    ASSERT_TRUE(WaitUntil([&] { return !game.Window().IsMaximized(); }, 3000));
+    CloseAndExpectExitCodeZero();
+    ExpectDword("FirstBoot", 0);
+    ExpectDword("MinMax", 0);
+
+    GameSession next;
+    ASSERT_TRUE(next.Start());
+    EXPECT_FALSE(next.Window().IsMaximized());
+    ExpectWindowAt(next.Window(), 0, 0, 460, 480);
+}
+
+TEST_F(SettingsTest, StartUpBringsASavedPlacementBackOntoTheScreen) {
+    const int offRight = ScreenWidth() - GetSystemMetrics(SM_CXICON) + 1;
+    const int offBottom = ScreenHeight() - GetSystemMetrics(SM_CYICON) + 1;
+    const PlacementCase cases[] = {
+        {"left of the screen", -5, 7, 500, 470, 0, 7, 500, 470},
+        {"above the screen, too small", 30, -3, 300, 100, 30, 0, 458, 458},
+        {"past the right and bottom edges", offRight, offBottom, 460, 480, 0, 0, 460, 480},
+        {"larger than the screen", 10, 10, ScreenWidth() + 1, ScreenHeight() + 1, 10, 10, 460, 480},
+        {"at the smallest size kept", 12, 14, 449, 455, 12, 14, 449, 455},
+    };
+    for (const PlacementCase& placement : cases) {
+        SCOPED_TRACE(placement.what);
+        GameSession session;
+        session.UseQuietSettings();
+        session.Registry().SetDword("MinMax", 0);
+        session.Registry().SetDword("Left", static_cast<DWORD>(placement.left));
+        session.Registry().SetDword("Top", static_cast<DWORD>(placement.top));
+        session.Registry().SetDword("Width", static_cast<DWORD>(placement.width));
+        session.Registry().SetDword("Height", static_cast<DWORD>(placement.height));
+        ASSERT_TRUE(session.Start());
+        EXPECT_FALSE(session.Window().IsMaximized());
+        ExpectWindowAt(session.Window(), placement.expectLeft, placement.expectTop, placement.expectWidth,
+                       placement.expectHeight);
+    }
+}
+
+TEST_F(SettingsTest, AValueOfTheWrongTypeIsIgnoredAndOverwrittenOnClose) {
+    game.UseQuietSettings();
+    game.Registry().SetString("Beep", "0");
+    game.Registry().SetDword("CollapseRegime", 5);
+    ASSERT_TRUE(game.Start());
+    CloseAndExpectExitCodeZero();
+    ExpectDword("Beep", 1);
+    // Stored numbers are used and saved back as they are, even outside the usual range.
+    ExpectDword("CollapseRegime", 5);
+}
