@@ -1,0 +1,168 @@
+// Drawing a card: erasing in every mode, faces and backs through the card library, the empty-stack marker.
+#include <gtest/gtest.h>
+#include <vector>
+#include "Canvas.h"
+#include "TestCards.h"
+#include "app/App.h"
+#include "support/GameTestEnvironment.h"
+
+namespace {
+const int Left = 9;
+const int Top = 11;
+const COLORREF Blue = RGB(5, 64, 160);
+
+// The pixels of a bitmap as COLORREF values, row by row from the top.
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int& width, int& height) {
+    BITMAP info = {};
+    GetObject(bitmap, sizeof info, &info);
+    width = info.bmWidth;
+    height = info.bmHeight;
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> raw(width * height);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, height, raw.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    for (DWORD p : raw) pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    return pixels;
+}
+
+COLORREF Channelwise(COLORREF a, COLORREF b, int (*op)(int, int)) {
+    return RGB(op(GetRValue(a), GetRValue(b)) & 0xFF, op(GetGValue(a), GetGValue(b)) & 0xFF,
+               op(GetBValue(a), GetBValue(b)) & 0xFF);
+}
+
+// A 70 x 95 marker layer like the resource bitmaps, for a build that lacks them; owned by TheApp.
+HBITMAP MakeMarkerLayer(bool ring) {
+    Canvas layer(70, 95);
+    layer.Fill(RGB(255, 255, 255));
+    for (int y = 0; y < 95; ++y) {
+        for (int x = 0; x < 70; ++x) {
+            if (ring) {
+                const double dx = (x - 35.0) / 28.5, dy = (y - 47.0) / 30.5;
+                const double innerX = (x - 35.0) / 21.5, innerY = (y - 47.0) / 23.5;
+                if (dx * dx + dy * dy <= 1.0 && innerX * innerX + innerY * innerY > 1.0) layer.Set(x, y, RGB(192, 192, 192));
+            } else {
+                const bool edge = x == 0 || y == 0 || x == 69 || y == 94;
+                const int cx = x < 2 ? x : 69 - x, cy = y < 2 ? y : 94 - y;
+                if (edge && !(cx < 2 && cy < 2)) layer.Set(x, y, RGB(0, 0, 0));
+            }
+        }
+    }
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 70, 95);
+    HDC target = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(target, bitmap);
+    BitBlt(target, 0, 0, 70, 95, layer, 0, 0, SRCCOPY);
+    SelectObject(target, old);
+    DeleteDC(target);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+class CardDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PrepareGameForTests();
+        if (!TheApp.RingBitmap) TheApp.RingBitmap = MakeMarkerLayer(true);
+        if (!TheApp.OutlineBitmap) TheApp.OutlineBitmap = MakeMarkerLayer(false);
+    }
+    static bool Inside(int x, int y, int width, int height) {
+        return x >= Left && x < Left + width && y >= Top && y < Top + height;
+    }
+
+    ScopedSettings keep;
+};
+}
+
+TEST_F(CardDrawTest, ErasingFillsExactlyTheCardWithTheBackgroundColourInEveryMode) {
+    ASSERT_EQ(TheApp.CardWidth, 71);
+    ASSERT_EQ(TheApp.CardHeight, 96);
+    Settings.BackgroundColor = RGB(10, 200, 30);
+    for (int mode : {static_cast<int>(FaceUp), static_cast<int>(FaceDown), static_cast<int>(EmptySlot), 2}) {
+        Canvas screen(100, 130), before(100, 130);
+        screen.FillPattern();
+        before.FillPattern();
+        Card card(CodeOf(Rank::Queen, 3));
+        card.SetDrawMode(mode);
+        card.Draw(screen, Left, Top, false);
+        int wrong = 0;
+        for (int y = 0; y < screen.height; ++y)
+            for (int x = 0; x < screen.width; ++x)
+                wrong += screen.At(x, y) != (Inside(x, y, 71, 96) ? Settings.BackgroundColor : before.At(x, y));
+        EXPECT_EQ(wrong, 0) << "mode " << mode;
+    }
+}
+
+TEST_F(CardDrawTest, FacesAndBacksComeFromTheCardLibrary) {
+    Settings.BackgroundColor = Blue;
+    const struct { int mode; int code; int libraryCard; int libraryMode; } cases[] = {
+        {FaceUp, CodeOf(Rank::Seven, 2), CodeOf(Rank::Seven, 2), 0},
+        {FaceUp, CodeOf(Rank::King, 0), CodeOf(Rank::King, 0), 0},
+        {FaceDown, CodeOf(Rank::Ace, 3), 54, 1},
+        {FaceDown, CodeOf(Rank::Nine, 1), 54, 1},
+    };
+    for (const auto& c : cases) {
+        Canvas screen(100, 130), reference(100, 130), blank(100, 130);
+        screen.Fill(Blue);
+        reference.Fill(Blue);
+        blank.Fill(Blue);
+        Card card(c.code);
+        card.SetDrawMode(c.mode);
+        card.Draw(screen, Left, Top, true);
+        TheApp.cardLibrary.DrawCard(reference, Left, Top, c.libraryCard, c.libraryMode, Blue);
+        EXPECT_EQ(screen.Differences(reference), 0) << "mode " << c.mode << " code " << c.code;
+        EXPECT_GT(screen.Differences(blank), 1000) << "the library drew nothing for mode " << c.mode;
+    }
+}
+
+TEST_F(CardDrawTest, MarkerLightensInsideTheRingBlackensTheOutlineAndLeavesTheRest) {
+    int ringWidth, ringHeight, outlineWidth, outlineHeight;
+    const std::vector<COLORREF> ring = PixelsOf(TheApp.RingBitmap, ringWidth, ringHeight);
+    const std::vector<COLORREF> outline = PixelsOf(TheApp.OutlineBitmap, outlineWidth, outlineHeight);
+    ASSERT_EQ(ringWidth, 70);
+    ASSERT_EQ(ringHeight, 95);
+    ASSERT_EQ(outlineWidth, 70);
+    ASSERT_EQ(outlineHeight, 95);
+    ASSERT_EQ(TheApp.CardWidth, 71);
+
+    Settings.BackgroundColor = Blue;
+    Canvas screen(100, 130);
+    screen.Fill(Blue);
+    Card marker(PlaceholderCode);
+    marker.SetDrawMode(EmptySlot);
+    marker.Draw(screen, Left, Top, true);
+
+    const COLORREF lightened = RGB(5 | 63, 64 | 63, 160 | 63);
+    int wrong = 0, lightenedCount = 0, blackCount = 0;
+    for (int y = 0; y < screen.height; ++y) {
+        for (int x = 0; x < screen.width; ++x) {
+            COLORREF expected = Blue;
+            if (Inside(x, y, 70, 95)) {
+                const int i = (y - Top) * 70 + (x - Left);
+                // MERGEPAINT: screen OR NOT ring; then SRCAND: AND outline.
+                expected = Channelwise(Blue, ring[i], [](int s, int r) { return s | ~r; });
+                expected = Channelwise(expected, outline[i], [](int s, int o) { return s & o; });
+            }
+            const COLORREF actual = screen.At(x, y);
+            wrong += actual != expected;
+            lightenedCount += actual == lightened;
+            blackCount += actual == RGB(0, 0, 0);
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(lightenedCount, 500);
+    EXPECT_GT(blackCount, 300);
+    EXPECT_EQ(screen.At(Left + 35, Top + 20), lightened);  // the top of the ring
+    EXPECT_EQ(screen.At(Left + 35, Top + 47), Blue);       // its middle
+    EXPECT_EQ(screen.At(Left, Top + 47), RGB(0, 0, 0));    // the left border
+    EXPECT_EQ(screen.At(Left, Top), Blue);                 // a cut corner
+    for (int y = Top; y < Top + 96; ++y) EXPECT_EQ(screen.At(Left + 70, y), Blue) << "row " << y;
+    for (int x = Left; x < Left + 71; ++x) EXPECT_EQ(screen.At(x, Top + 95), Blue) << "column " << x;
+}
