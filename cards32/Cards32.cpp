@@ -1,9 +1,62 @@
-// PLACEHOLDER: the card library's entry points; to be replaced by the real drawing.
+// The library's entry points: start-up and release of the card images, and drawing by card and mode.
 #include <windows.h>
+#include <memory>
+#include "CardImages.h"
+#include "CardShape.h"
+
+namespace {
+const int FaceUpMode = 0;
+const int BackMode = 1;
+const int EraseMode = 4;
+const int BackDesign = 54;
+
+// The images are shared by every caller in the process; each successful cdtInit counts one user,
+// and the last cdtTerm releases them.
+std::unique_ptr<CardImages> images;
+int users = 0;
+
+BOOL FillCardRectangle(HDC dc, int x, int y, int width, int height, COLORREF colour) {
+    Brush brush(CreateSolidBrush(colour));
+    if (!brush) return FALSE;
+    RECT area = {x, y, x + width, y + height};
+    return FillRect(dc, &area, brush) != 0;
+}
+}
+
 extern "C" {
-BOOL WINAPI cdtInit(int* width, int* height) { *width = 71; *height = 96; return TRUE; }
-BOOL WINAPI cdtDraw(HDC, int, int, int, int, COLORREF) { return TRUE; }
-BOOL WINAPI cdtDrawExt(HDC, int, int, int, int, int, int, COLORREF) { return TRUE; }
-BOOL WINAPI cdtAnimate(HDC, int, int, int, int) { return TRUE; }
-void WINAPI cdtTerm() {}
+
+BOOL WINAPI cdtInit(int* width, int* height) {
+    if (!width || !height) return FALSE;
+    if (users == 0) {
+        std::unique_ptr<CardImages> made(new CardImages);
+        if (!made->IsReady()) return FALSE;
+        images = std::move(made);
+    }
+    ++users;
+    *width = CardShape::Width;
+    *height = CardShape::Height;
+    return TRUE;
+}
+
+BOOL WINAPI cdtDrawExt(HDC dc, int x, int y, int width, int height, int card, int mode, COLORREF colour) {
+    if (!images || !dc || width <= 0 || height <= 0) return FALSE;
+    if (mode == EraseMode) return FillCardRectangle(dc, x, y, width, height, colour);
+    if (mode == FaceUpMode && card >= 0 && card < CardImages::FaceCount)
+        return images->Draw(dc, x, y, width, height, card, colour);
+    if (mode == BackMode && card == BackDesign)
+        return images->Draw(dc, x, y, width, height, CardImages::BackImage, colour);
+    return FALSE;
+}
+
+BOOL WINAPI cdtDraw(HDC dc, int x, int y, int card, int mode, COLORREF colour) {
+    return cdtDrawExt(dc, x, y, CardShape::Width, CardShape::Height, card, mode, colour);
+}
+
+// Card animations are not offered; the entry point exists for callers that look it up.
+BOOL WINAPI cdtAnimate(HDC, int, int, int, int) { return FALSE; }
+
+void WINAPI cdtTerm() {
+    if (users == 0) return;
+    if (--users == 0) images.reset();
+}
 }

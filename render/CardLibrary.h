@@ -37,4 +37,5 @@ private:
     DrawExtProc cdtDrawExt;
     AnimateProc cdtAnimate;
     TermProc cdtTerm;
+    bool initialised;  // cdtInit succeeded, so Unload owes the library a cdtTerm
 };

@@ -1,0 +1,21 @@
+// The size and the rounded outline every card image shares.
+#pragma once
+#include <windows.h>
+#include "SampledCanvas.h"
+
+class CardShape {
+public:
+    static const int Width = 71;
+    static const int Height = 96;
+    // How many times finer than the card the artists draw.
+    static const int Scale = 4;
+    // The colour that marks the canvas outside the rounded corners; no artist paints with it.
+    static const COLORREF Outside = RGB(255, 0, 255);
+
+    virtual ~CardShape() = default;
+
+    // Clears the canvas to Outside and lays a card body with a thin edge of `edge` and a `fill` inside.
+    static void PaintBody(SampledCanvas& canvas, COLORREF edge, COLORREF fill);
+
+    static constexpr double CornerRadius = 4.5;
+};

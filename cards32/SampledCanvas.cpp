@@ -1,0 +1,162 @@
+// The fine drawing surface of one card: GDI shapes on a DIB section, reduced by block averages.
+#include "SampledCanvas.h"
+#include <cmath>
+#include <cstring>
+#include "render/GdiObject.h"
+#include "render/SelectedObject.h"
+
+namespace {
+DWORD ToDibColour(COLORREF colour) {
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+}
+
+SampledCanvas::SampledCanvas(int width, int height, int scale)
+    : width(width), height(height), scale(scale), fineWidth(width * scale), fineHeight(height * scale),
+      dc(CreateCompatibleDC(nullptr)), bitmap(nullptr), originalBitmap(nullptr), bits(nullptr) {
+    if (!dc) return;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = fineWidth;
+    info.bmiHeader.biHeight = -fineHeight;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!bitmap) return;
+    originalBitmap = SelectObject(dc, bitmap);
+    bits = static_cast<DWORD*>(pixels);
+    SetPolyFillMode(dc, WINDING);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_CENTER | TA_TOP);
+}
+
+SampledCanvas::~SampledCanvas() {
+    if (dc) {
+        SelectClipRgn(dc, nullptr);
+        if (originalBitmap) SelectObject(dc, originalBitmap);
+        DeleteDC(dc);
+    }
+    if (bitmap) DeleteObject(bitmap);
+}
+
+int SampledCanvas::Fine(double cardCoordinate) const {
+    return static_cast<int>(std::lround(cardCoordinate * scale));
+}
+
+void SampledCanvas::Clear(COLORREF colour) {
+    GdiFlush();
+    const DWORD value = ToDibColour(colour);
+    for (int i = 0; i < fineWidth * fineHeight; ++i) bits[i] = value;
+}
+
+void SampledCanvas::FillRect(double left, double top, double right, double bottom, COLORREF colour) {
+    RECT area = {Fine(left), Fine(top), Fine(right), Fine(bottom)};
+    Brush brush(CreateSolidBrush(colour));
+    ::FillRect(dc, &area, brush);
+}
+
+void SampledCanvas::FillRoundRect(double left, double top, double right, double bottom, double radius,
+                                  COLORREF colour) {
+    Brush brush(CreateSolidBrush(colour));
+    SelectedObject selectedBrush(dc, brush);
+    SelectedObject noPen(dc, GetStockObject(NULL_PEN));
+    const int diameter = Fine(2 * radius);
+    // A null pen leaves the right and bottom edges out, so they go one sample further.
+    RoundRect(dc, Fine(left), Fine(top), Fine(right) + 1, Fine(bottom) + 1, diameter, diameter);
+}
+
+void SampledCanvas::FillPolygon(const std::vector<CardPoint>& points, COLORREF colour) {
+    if (points.size() < 3) return;
+    std::vector<POINT> fine;
+    fine.reserve(points.size());
+    for (const CardPoint& p : points) fine.push_back({Fine(p.x), Fine(p.y)});
+    Brush brush(CreateSolidBrush(colour));
+    SelectedObject selectedBrush(dc, brush);
+    SelectedObject noPen(dc, GetStockObject(NULL_PEN));
+    Polygon(dc, fine.data(), static_cast<int>(fine.size()));
+}
+
+void SampledCanvas::FillEllipse(double centreX, double centreY, double radiusX, double radiusY,
+                                COLORREF colour) {
+    Brush brush(CreateSolidBrush(colour));
+    SelectedObject selectedBrush(dc, brush);
+    SelectedObject noPen(dc, GetStockObject(NULL_PEN));
+    Ellipse(dc, Fine(centreX - radiusX), Fine(centreY - radiusY), Fine(centreX + radiusX) + 1,
+            Fine(centreY + radiusY) + 1);
+}
+
+void SampledCanvas::Line(CardPoint from, CardPoint to, double thickness, COLORREF colour) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    if (length <= 0) return;
+    const double nx = -dy / length * thickness / 2;
+    const double ny = dx / length * thickness / 2;
+    FillPolygon({{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny},
+                 {from.x - nx, from.y - ny}},
+                colour);
+}
+
+void SampledCanvas::Text(const char* text, double centreX, double top, double height, double charWidth,
+                         COLORREF colour) {
+    GdiObject<HFONT> font(CreateFontA(-Fine(height), Fine(charWidth), 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                      ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                      NONANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma"));
+    SelectedObject selectedFont(dc, font);
+    SetTextColor(dc, colour);
+    // Strokes are thickened by repeating the text a few samples to the right.
+    const int thickening = scale / 2 + 1;
+    for (int offset = 0; offset < thickening; ++offset)
+        TextOutA(dc, Fine(centreX) - thickening / 2 + offset, Fine(top), text, static_cast<int>(std::strlen(text)));
+}
+
+void SampledCanvas::ClipRoundRect(double left, double top, double right, double bottom, double radius) {
+    const int diameter = Fine(2 * radius);
+    GdiObject<HRGN> region(
+        CreateRoundRectRgn(Fine(left), Fine(top), Fine(right) + 1, Fine(bottom) + 1, diameter, diameter));
+    SelectClipRgn(dc, region);  // the device context keeps its own copy
+}
+
+void SampledCanvas::Unclip() { SelectClipRgn(dc, nullptr); }
+
+void SampledCanvas::CopyTurned(double left, double top, double right, double bottom) {
+    GdiFlush();
+    const int x0 = Fine(left), y0 = Fine(top), x1 = Fine(right), y1 = Fine(bottom);
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) Sample(fineWidth - 1 - x, fineHeight - 1 - y) = Sample(x, y);
+}
+
+CardPixels SampledCanvas::Reduce(COLORREF outside) const {
+    GdiFlush();
+    const DWORD outsideValue = ToDibColour(outside);
+    CardPixels result;
+    result.width = width;
+    result.height = height;
+    result.colours.assign(width * height, 0);
+    result.onCard.assign(width * height, 0);
+    const int samples = scale * scale;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            unsigned red = 0, green = 0, blue = 0;
+            int count = 0;
+            for (int sy = 0; sy < scale; ++sy) {
+                for (int sx = 0; sx < scale; ++sx) {
+                    const DWORD s = Sample(x * scale + sx, y * scale + sy);
+                    if (s == outsideValue) continue;
+                    red += (s >> 16) & 0xFF;
+                    green += (s >> 8) & 0xFF;
+                    blue += s & 0xFF;
+                    ++count;
+                }
+            }
+            if (count * 2 < samples) continue;
+            const int i = y * width + x;
+            result.onCard[i] = 1;
+            result.colours[i] = ((red + count / 2) / count << 16) | ((green + count / 2) / count << 8) |
+                                ((blue + count / 2) / count);
+        }
+    }
+    return result;
+}

@@ -1,0 +1,64 @@
+// A drawing surface several times larger than a card, reduced to one card image with smooth edges.
+#pragma once
+#include <windows.h>
+#include <vector>
+
+struct CardPoint {
+    double x;
+    double y;
+};
+
+// One reduced card image: colours (0x00RRGGBB, top row first) and which pixels lie on the card.
+struct CardPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> colours;
+    std::vector<unsigned char> onCard;
+};
+
+// All coordinates are card pixels (fractions allowed); the surface is `scale` times finer.
+class SampledCanvas {
+public:
+    SampledCanvas(int width, int height, int scale);
+    virtual ~SampledCanvas();
+    SampledCanvas(const SampledCanvas&) = delete;
+    SampledCanvas& operator=(const SampledCanvas&) = delete;
+
+    bool IsReady() const { return bits != nullptr; }
+    int Width() const { return width; }
+    int Height() const { return height; }
+
+    void Clear(COLORREF colour);
+    void FillRect(double left, double top, double right, double bottom, COLORREF colour);
+    void FillRoundRect(double left, double top, double right, double bottom, double radius, COLORREF colour);
+    void FillPolygon(const std::vector<CardPoint>& points, COLORREF colour);
+    void FillEllipse(double centreX, double centreY, double radiusX, double radiusY, COLORREF colour);
+    void Line(CardPoint from, CardPoint to, double thickness, COLORREF colour);
+    // Text centred on centreX with its cell's top at `top`; height and character width in card pixels.
+    void Text(const char* text, double centreX, double top, double height, double charWidth, COLORREF colour);
+
+    // Later drawing lands only inside the rounded rectangle, until Unclip.
+    void ClipRoundRect(double left, double top, double right, double bottom, double radius);
+    void Unclip();
+
+    // Copies the rectangle, turned half a circle about the card's centre, onto the opposite place.
+    void CopyTurned(double left, double top, double right, double bottom);
+
+    // Averages each scale x scale block into one pixel; a pixel belongs to the card when at most
+    // half of its block shows `outside`, and only the card's samples give its colour.
+    CardPixels Reduce(COLORREF outside) const;
+
+private:
+    int Fine(double cardCoordinate) const;
+    DWORD& Sample(int x, int y) const { return bits[y * fineWidth + x]; }
+
+    int width;
+    int height;
+    int scale;
+    int fineWidth;
+    int fineHeight;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ originalBitmap;
+    DWORD* bits;
+};

@@ -1,0 +1,230 @@
+// cards32.dll itself: its exports, the faces, the back, erasing, the rounded corners, scaling, restart.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include <string>
+#include <vector>
+#include "TestSurface.h"
+
+namespace {
+typedef BOOL(WINAPI* InitProc)(int*, int*);
+typedef BOOL(WINAPI* DrawProc)(HDC, int, int, int, int, COLORREF);
+typedef BOOL(WINAPI* DrawExtProc)(HDC, int, int, int, int, int, int, COLORREF);
+typedef void(WINAPI* TermProc)();
+
+const int CardWidth = 71, CardHeight = 96;
+const COLORREF GameBackground = 0xA04005;
+const COLORREF Paper = RGB(10, 200, 30);
+
+template <typename Proc>
+Proc EntryPoint(HMODULE module, const char* name) {
+    return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+std::string ExecutableFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+bool IsRed(COLORREF c) { return GetRValue(c) >= 150 && GetGValue(c) <= 100 && GetBValue(c) <= 100; }
+
+// Each test works on a private copy of the library, so that its start-up and release
+// touch no other user of cards32.dll in this process.
+class Cards32LibraryTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        copyPath = std::string(temp) + "cards32_under_test.dll";
+        CopyFileA((ExecutableFolder() + "cards32.dll").c_str(), copyPath.c_str(), FALSE);
+    }
+    static void TearDownTestSuite() { DeleteFileA(copyPath.c_str()); }
+
+    void SetUp() override {
+        library = LoadLibraryA(copyPath.c_str());
+        ASSERT_NE(library, nullptr);
+        init = EntryPoint<InitProc>(library, "cdtInit");
+        draw = EntryPoint<DrawProc>(library, "cdtDraw");
+        drawExt = EntryPoint<DrawExtProc>(library, "cdtDrawExt");
+        term = EntryPoint<TermProc>(library, "cdtTerm");
+        ASSERT_TRUE(init && draw && drawExt && term);
+        ASSERT_TRUE(init(&width, &height));
+    }
+    void TearDown() override {
+        if (!library) return;
+        if (term) term();
+        FreeLibrary(library);
+    }
+
+    std::vector<COLORREF> Face(int card, int mode = 0, COLORREF colour = Paper) {
+        TestSurface surface(CardWidth, CardHeight, Paper);
+        EXPECT_TRUE(draw(surface, 0, 0, card, mode, colour)) << "card " << card;
+        return surface.Block(0, 0, CardWidth, CardHeight);
+    }
+
+    static std::string copyPath;
+    HMODULE library = nullptr;
+    InitProc init = nullptr;
+    DrawProc draw = nullptr;
+    DrawExtProc drawExt = nullptr;
+    TermProc term = nullptr;
+    int width = 0;
+    int height = 0;
+};
+std::string Cards32LibraryTest::copyPath;
+}
+
+TEST_F(Cards32LibraryTest, ReportsTheCardSize) {
+    EXPECT_EQ(width, CardWidth);
+    EXPECT_EQ(height, CardHeight);
+}
+
+TEST_F(Cards32LibraryTest, ExportsAllFiveEntryPointsUndecorated) {
+    for (const char* name : {"cdtInit", "cdtDraw", "cdtDrawExt", "cdtAnimate", "cdtTerm"})
+        EXPECT_NE(GetProcAddress(library, name), nullptr) << name;
+    EXPECT_EQ(GetProcAddress(library, "cdtInit@8"), nullptr);
+    EXPECT_EQ(GetProcAddress(library, "_cdtInit@8"), nullptr);
+}
+
+TEST_F(Cards32LibraryTest, AllFiftyTwoFacesDifferFromOneAnother) {
+    std::vector<std::vector<COLORREF>> faces;
+    for (int card = 0; card < 52; ++card) faces.push_back(Face(card));
+    for (int a = 0; a < 52; ++a)
+        for (int b = a + 1; b < 52; ++b) EXPECT_NE(faces[a], faces[b]) << "cards " << a << " and " << b;
+}
+
+TEST_F(Cards32LibraryTest, DiamondsAndHeartsAreRedClubsAndSpadesHaveNoRed) {
+    for (int card = 0; card < 52; ++card) {
+        TestSurface surface(CardWidth, CardHeight, Paper);
+        ASSERT_TRUE(draw(surface, 0, 0, card, 0, Paper));
+        const int red = surface.CountWhere(IsRed);
+        const int suit = card % 4;
+        if (suit == 1 || suit == 2)
+            EXPECT_GT(red, 60) << "card " << card;
+        else
+            EXPECT_EQ(red, 0) << "card " << card;
+    }
+}
+
+TEST_F(Cards32LibraryTest, FacesShowInkOnWhite) {
+    for (int card = 0; card < 52; ++card) {
+        TestSurface surface(CardWidth, CardHeight, Paper);
+        ASSERT_TRUE(draw(surface, 0, 0, card, 0, Paper));
+        EXPECT_EQ(surface.At(35, 3), RGB(255, 255, 255)) << "card " << card;  // white between the corners
+        const int dark = surface.CountWhere([](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 150; });
+        const int ink = surface.CountWhere(IsRed) + dark;
+        EXPECT_GT(ink, 150) << "card " << card;
+    }
+}
+
+TEST_F(Cards32LibraryTest, EraseFillsExactlyTheCardRectangleWithTheColour) {
+    const COLORREF erase = RGB(1, 2, 3);
+    for (int card : {0, 17, 51}) {
+        TestSurface surface(CardWidth + 20, CardHeight + 20, Paper);
+        ASSERT_TRUE(draw(surface, 10, 10, card, 0, Paper));
+        EXPECT_TRUE(draw(surface, 10, 10, card, 4, erase));
+        const RECT cardArea = {10, 10, 10 + CardWidth, 10 + CardHeight};
+        EXPECT_EQ(surface.CountOtherThan(Paper, &cardArea), 0);
+        for (COLORREF c : surface.Block(10, 10, CardWidth, CardHeight)) ASSERT_EQ(c, erase);
+    }
+}
+
+TEST_F(Cards32LibraryTest, BackDesignDiffersFromEveryFace) {
+    const std::vector<COLORREF> back = Face(54, 1);
+    for (int card = 0; card < 52; ++card) EXPECT_NE(back, Face(card)) << "card " << card;
+    const int blue = static_cast<int>(std::count_if(back.begin(), back.end(), [](COLORREF c) {
+        return GetBValue(c) > GetRValue(c) + 60 && GetBValue(c) > GetGValue(c);
+    }));
+    EXPECT_GT(blue, CardWidth * CardHeight / 2);
+}
+
+TEST_F(Cards32LibraryTest, UnknownCardsAndModesDrawNothing) {
+    const struct {
+        int card;
+        int mode;
+    } refused[] = {{52, 0}, {54, 0}, {-1, 0}, {0, 1}, {53, 1}, {55, 1}, {5, 2}, {5, 3}, {5, 5}, {5, 8}};
+    for (const auto& call : refused) {
+        TestSurface surface(CardWidth, CardHeight, Paper);
+        EXPECT_FALSE(draw(surface, 0, 0, call.card, call.mode, GameBackground))
+            << "card " << call.card << " mode " << call.mode;
+        EXPECT_EQ(surface.CountOtherThan(Paper), 0) << "card " << call.card << " mode " << call.mode;
+    }
+}
+
+TEST_F(Cards32LibraryTest, RoundedCornersTakeTheColourArgument) {
+    for (int card : {0, 25, 54}) {
+        const int mode = card == 54 ? 1 : 0;
+        TestSurface first(CardWidth + 2, CardHeight + 2, Paper), second(CardWidth + 2, CardHeight + 2, Paper);
+        ASSERT_TRUE(draw(first, 1, 1, card, mode, GameBackground));
+        ASSERT_TRUE(draw(second, 1, 1, card, mode, RGB(250, 250, 0)));
+        const POINT corners[4] = {{1, 1}, {CardWidth, 1}, {1, CardHeight}, {CardWidth, CardHeight}};
+        for (const POINT& p : corners) {
+            EXPECT_EQ(first.At(p.x, p.y), GameBackground) << card;
+            EXPECT_EQ(second.At(p.x, p.y), RGB(250, 250, 0)) << card;
+        }
+        // Only the corner pixels depend on the colour, and nothing lands beyond the card.
+        int differing = 0;
+        for (int y = 0; y < CardHeight + 2; ++y)
+            for (int x = 0; x < CardWidth + 2; ++x) differing += first.At(x, y) != second.At(x, y);
+        EXPECT_GE(differing, 4);
+        EXPECT_LE(differing, 4 * 12);
+        const RECT cardArea = {1, 1, 1 + CardWidth, 1 + CardHeight};
+        EXPECT_EQ(first.CountOtherThan(Paper, &cardArea), 0);
+        // Away from the corners the edge belongs to the card.
+        EXPECT_NE(first.At(1 + CardWidth / 2, 1), GameBackground);
+        EXPECT_NE(first.At(1, 1 + CardHeight / 2), GameBackground);
+    }
+}
+
+TEST_F(Cards32LibraryTest, DrawExtScalesTheImage) {
+    TestSurface single(CardWidth, CardHeight, Paper);
+    ASSERT_TRUE(draw(single, 0, 0, 42, 0, GameBackground));
+    TestSurface doubled(2 * CardWidth + 4, 2 * CardHeight + 4, Paper);
+    ASSERT_TRUE(drawExt(doubled, 2, 2, 2 * CardWidth, 2 * CardHeight, 42, 0, GameBackground));
+    int matching = 0;
+    for (int y = 0; y < CardHeight; ++y)
+        for (int x = 0; x < CardWidth; ++x) matching += doubled.At(2 + 2 * x, 2 + 2 * y) == single.At(x, y);
+    EXPECT_GE(matching, CardWidth * CardHeight * 98 / 100);
+    const RECT cardArea = {2, 2, 2 + 2 * CardWidth, 2 + 2 * CardHeight};
+    EXPECT_EQ(doubled.CountOtherThan(Paper, &cardArea), 0);
+    EXPECT_EQ(doubled.At(2, 2), GameBackground);
+    EXPECT_EQ(doubled.At(2 + 2 * CardWidth - 1, 2 + 2 * CardHeight - 1), GameBackground);
+
+    TestSurface half(CardWidth, CardHeight, Paper);
+    ASSERT_TRUE(drawExt(half, 0, 0, 36, 48, 42, 0, GameBackground));
+    const RECT halfArea = {0, 0, 36, 48};
+    EXPECT_EQ(half.CountOtherThan(Paper, &halfArea), 0);
+    EXPECT_GT(half.CountOtherThan(Paper), 36 * 48 / 2);
+
+    EXPECT_FALSE(drawExt(half, 0, 0, 0, 48, 42, 0, GameBackground));
+    EXPECT_TRUE(drawExt(half, 0, 0, 10, 10, 42, 4, RGB(9, 9, 9)));
+    EXPECT_EQ(half.At(9, 9), RGB(9, 9, 9));
+    EXPECT_NE(half.At(10, 10), RGB(9, 9, 9));
+}
+
+TEST_F(Cards32LibraryTest, TermReleasesAndInitStartsAgain) {
+    const std::vector<COLORREF> before = Face(7);
+    term();
+    TestSurface surface(CardWidth, CardHeight, Paper);
+    EXPECT_FALSE(draw(surface, 0, 0, 7, 0, Paper));
+    EXPECT_FALSE(draw(surface, 0, 0, 7, 4, GameBackground));
+    EXPECT_EQ(surface.CountOtherThan(Paper), 0);
+    term();  // one more than needed does no harm
+
+    int w = 0, h = 0;
+    ASSERT_TRUE(init(&w, &h));
+    EXPECT_EQ(w, CardWidth);
+    EXPECT_EQ(h, CardHeight);
+    EXPECT_EQ(Face(7), before);
+}
+
+TEST_F(Cards32LibraryTest, EveryInitNeedsItsOwnTerm) {
+    int w = 0, h = 0;
+    ASSERT_TRUE(init(&w, &h));
+    term();
+    TestSurface surface(CardWidth, CardHeight, Paper);
+    EXPECT_TRUE(draw(surface, 0, 0, 3, 0, Paper));  // the fixture's own start-up still holds
+    EXPECT_FALSE(init(nullptr, &h));
+}
