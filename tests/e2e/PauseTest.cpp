@@ -93,3 +93,22 @@ TEST_F(PauseTest, AFocusChangeEndsAPauseMadeWithF3) {
     EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
     ExpectCardFalls();
 }
+
+TEST_F(PauseTest, EveryDialogPausesTheGameAndItsEndResumesIt) {
+    struct DialogCommand {
+        int command;
+        const char* caption;
+    };
+    const DialogCommand commands[] = {{32777, "Welcome to Zarnock!"}, {104, "About Zarnock"}};
+    for (const DialogCommand& item : commands) {
+        SCOPED_TRACE(item.caption);
+        game.Window().PostCommand(item.command);
+        DialogSeen dialog;
+        ASSERT_TRUE(game.Dialogs().WaitFor(item.caption, 3000, dialog));
+        EXPECT_EQ("Zarnock - Paused", game.Window().Title());
+        ExpectCardStands();
+        DialogWatcher::Press(dialog, IDOK);
+        EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
+        ExpectCardFalls();
+    }
+}

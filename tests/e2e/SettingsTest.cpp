@@ -144,3 +144,20 @@ TEST_F(SettingsTest, AValueOfTheWrongTypeIsIgnoredAndOverwrittenOnClose) {
     // Stored numbers are used and saved back as they are, even outside the usual range.
     ExpectDword("CollapseRegime", 5);
 }
+
+TEST_F(SettingsTest, AWindowClosedPartlyOffTheLeftEdgeComesBackAtTheEdge) {
+    game.UseQuietSettings();
+    game.Registry().SetDword("MinMax", 0);
+    ASSERT_TRUE(game.Start());
+    SetWindowPos(game.Window().Handle(), nullptr, -20, 40, 470, 490, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(WaitUntil([&] { return game.Window().WindowRect().left == -20; }, 2000));
+    CloseAndExpectExitCodeZero();
+    ExpectDword("Left", static_cast<DWORD>(-20));
+    ExpectDword("Top", 40);
+    ExpectDword("Width", 470);
+    ExpectDword("Height", 490);
+
+    GameSession next;
+    ASSERT_TRUE(next.Start());
+    ExpectWindowAt(next.Window(), 0, 40, 470, 490);
+}
