@@ -3,10 +3,10 @@
 #include "SuitSymbol.h"
 
 namespace {
-const double FrameLeft = 12, FrameTop = 10, FrameRight = 59, FrameBottom = 86;
+const double FrameLeft = 14, FrameTop = 10, FrameRight = 57, FrameBottom = 86;
 const double HalfLine = 48;  // the card's middle row
-const double FigureX = 37.5;
-const double ItemX = 52.5;  // sceptre, flower or halberd
+const double FigureX = 36.5;
+const double ItemX = 51.5;  // sceptre, flower or halberd
 
 const COLORREF Cream = RGB(252, 247, 232);
 const COLORREF Gold = RGB(232, 182, 44);
@@ -35,8 +35,8 @@ void CourtArtist::PaintFrame(SampledCanvas& canvas) const {
 
 void CourtArtist::PaintLetter(SampledCanvas& canvas) const {
     static const char* const Letters[3] = {"J", "Q", "K"};
-    canvas.Text(Letters[rank - 10], 19.5, 9.5, 15, 0, ink);
-    SuitSymbol(suit).Paint(canvas, 19.5, 31, 8, false, ink);
+    canvas.Text(Letters[rank - 10], 20.5, 9.5, 14, 0, ink);
+    SuitSymbol(suit).Paint(canvas, 20.5, 29.5, 8, false, ink);
 }
 
 void CourtArtist::PaintBody(SampledCanvas& canvas) const {

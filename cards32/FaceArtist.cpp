@@ -64,8 +64,8 @@ void FaceArtist::PaintCornerIndex(SampledCanvas& canvas, int rank, int suit) con
     const COLORREF ink = SuitSymbol::Ink(suit);
     const double x = 7.5;
     // Ten is the only two-letter index; it is squeezed to the width of the others.
-    canvas.Text(RankTexts[rank], x, -0.5, 15, rank == 9 ? 5 : 0, ink);
-    SuitSymbol(suit).Paint(canvas, x, 19.5, 8, false, ink);
+    canvas.Text(RankTexts[rank], x, 0, 14, rank == 9 ? 4.8 : 0, ink);
+    SuitSymbol(suit).Paint(canvas, x, 19, 8, false, ink);
     canvas.CopyTurned(0, 0, 14, 25);
 }
 

@@ -44,7 +44,7 @@ COLORREF SuitSymbol::Ink(int suit) { return IsRed(suit) ? RGB(206, 17, 38) : RGB
 void SuitSymbol::MakeHeart() { outlines.push_back(HeartOutline(0.95)); }
 
 void SuitSymbol::MakeDiamond() {
-    const CardPoint corners[4] = {{0, -0.5}, {0.37, 0}, {0, 0.5}, {-0.37, 0}};
+    const CardPoint corners[4] = {{0, -0.5}, {0.41, 0}, {0, 0.5}, {-0.41, 0}};
     std::vector<CardPoint> outline;
     const int steps = 12;
     for (int side = 0; side < 4; ++side) {
