@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png: the game after a few moves, in a Wine virtual desktop on a private X display.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash scripts/install-deps.sh
+source scripts/wine-env.sh
+
+build=${ZARNOCK_BUILD_DIR:-$root/build}
+output=${1:-$root/docs/screenshot.png}
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j "$(nproc)" --target zarnock cards32 e2e_driver >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
+driver=
+cleanup() {
+    [ -n "$driver" ] && kill "$driver" 2>/dev/null
+    WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
+    zarnock_stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+zarnock_start_xvfb
+echo "Making a fresh Wine prefix..."
+zarnock_make_prefix "$work/prefix"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# The driver starts the game, plays, writes "ready" into the handshake folder and waits for "done".
+mkdir "$work/handshake"
+windows_folder="Z:$(echo "$work/handshake" | tr / '\\')"
+(cd "$build/bin" && exec wine e2e_driver.exe --play-for-screenshot "$windows_folder") &
+driver=$!
+for _ in $(seq 1 600); do
+    [ -e "$work/handshake/ready" ] && break
+    kill -0 "$driver" 2>/dev/null || { echo "the driver ended before the game was ready" >&2; exit 1; }
+    sleep 0.1
+done
+[ -e "$work/handshake/ready" ] || { echo "the game did not get ready" >&2; exit 1; }
+
+# The virtual desktop is 1024 x 768 in the top-left corner of the X screen.
+import -display "$DISPLAY" -window root "$work/root.png"
+mkdir -p "$(dirname "$output")"
+convert "$work/root.png" -crop 1024x768+0+0 +repage "$output"
+touch "$work/handshake/done"
+wait "$driver" && status=0 || status=$?
+driver=
+[ "$status" = 0 ] || { echo "the driver reported a failure ($status)" >&2; exit 1; }
+echo "Saved $output"
