@@ -10,15 +10,21 @@
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
 
+// Loads the title and class name and registers the main window class once for the whole test program.
+inline bool PrepareMainClass(HINSTANCE instance) {
+    LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
+    LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    return GetClassInfoExA(instance, WindowClassName, &existing) || RegisterMainClass(instance) != 0;
+}
+
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         PrepareGameForTests();
         HINSTANCE instance = GetModuleHandleA(nullptr);
-        LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
-        LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
-        static const bool registered = RegisterMainClass(instance) != 0;
-        ASSERT_TRUE(registered);
+        ASSERT_TRUE(PrepareMainClass(instance));
         TheApp.Paused = 1;
         TheApp.GameIsOver = 0;
         TheApp.Started = 0;
