@@ -110,13 +110,13 @@ void CourtArtist::PaintJack(SampledCanvas& canvas) const {
     PaintBody(canvas);
     PaintHead(canvas);
     // A flat cap with a gold feather.
-    canvas.FillPolygon({{x + 2, 20.5}, {x + 6, 17}, {x + 10, 12.5}, {x + 7, 17.5}, {x + 3.5, 21}}, Gold);
+    canvas.FillPolygon({{x - 2, 20.5}, {x - 5.5, 17}, {x - 8.5, 12.5}, {x - 6.5, 17.5}, {x - 3.5, 21}}, Gold);
     canvas.FillEllipse(x - 0.5, 20.2, 5.5, 3.6, ink);
     canvas.FillEllipse(x - 0.5, 22.6, 7.2, 1.8, ink);
     // A halberd.
     const COLORREF steel = RGB(168, 174, 186);
     canvas.Line({ItemX, 15}, {ItemX, HalfLine}, 1.2, RGB(128, 92, 52));
     canvas.FillPolygon({{ItemX, 11.5}, {ItemX + 1.2, 16}, {ItemX - 1.2, 16}}, steel);
-    canvas.FillPolygon({{ItemX + 0.5, 17}, {ItemX + 4.5, 16}, {ItemX + 4.5, 23}, {ItemX + 0.5, 22}}, steel);
+    canvas.FillPolygon({{ItemX + 0.5, 17}, {ItemX + 3.8, 16}, {ItemX + 3.8, 23}, {ItemX + 0.5, 22}}, steel);
     canvas.FillPolygon({{ItemX - 0.5, 18}, {ItemX - 3, 19.5}, {ItemX - 0.5, 21}}, steel);
 }
