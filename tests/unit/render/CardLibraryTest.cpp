@@ -54,9 +54,18 @@ TEST_F(CardLibraryTest, LoadReportsTheCardSizeAndDraws) {
     EXPECT_TRUE(library.IsLoaded());
     EXPECT_EQ(library.CardWidth(), 71);
     EXPECT_EQ(library.CardHeight(), 96);
+    // Position, card, mode and colour reach the library in their places.
+    const COLORREF corner = RGB(200, 0, 200);
     TestSurface surface(80, 100, Paper);
-    EXPECT_NE(library.DrawCard(surface, 2, 2, 5, 0, Paper), 0);
-    EXPECT_GT(surface.CountOtherThan(Paper), 71 * 96 / 2);
+    EXPECT_NE(library.DrawCard(surface, 5, 2, 54, 1, corner), 0);
+    EXPECT_EQ(surface.At(5, 2), corner);
+    EXPECT_EQ(surface.At(5 + 70, 2 + 95), corner);
+    EXPECT_EQ(surface.At(4, 2 + 48), Paper);
+    EXPECT_EQ(surface.At(5 + 71, 2 + 48), Paper);
+    EXPECT_EQ(surface.At(5 + 35, 1), Paper);
+    EXPECT_EQ(surface.At(5 + 35, 2 + 96), Paper);
+    const int blue = surface.CountWhere([](COLORREF c) { return GetBValue(c) > GetRValue(c) + 60; });
+    EXPECT_GT(blue, 71 * 96 / 2);  // the back, not a face
     EXPECT_TRUE(answerer.Seen().empty());
 }
 
