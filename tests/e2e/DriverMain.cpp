@@ -1,5 +1,4 @@
-// The driver's entry point: runs the end-to-end tests, or with --play-for-screenshot plays a few moves
-// and holds the game on screen while scripts/screenshot.sh takes its picture.
+// The driver's entry point: the end-to-end tests, or with --play-for-screenshot the moves for the screenshot.
 #include <gtest/gtest.h>
 #include <cstring>
 #include "ScreenshotPlay.h"
