@@ -112,3 +112,12 @@ TEST_F(PauseTest, EveryDialogPausesTheGameAndItsEndResumesIt) {
         ExpectCardFalls();
     }
 }
+
+TEST_F(PauseTest, AltSlashOpensTheAboutBox) {
+    ASSERT_TRUE(game.Window().TypeChord(VK_MENU, VK_OEM_2));
+    DialogSeen about;
+    ASSERT_TRUE(game.Dialogs().WaitFor("About Zarnock", 3000, about));
+    EXPECT_EQ("Zarnock - Paused", game.Window().Title());
+    DialogWatcher::Press(about, IDOK);
+    EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
+}

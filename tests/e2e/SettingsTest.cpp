@@ -161,3 +161,14 @@ TEST_F(SettingsTest, AWindowClosedPartlyOffTheLeftEdgeComesBackAtTheEdge) {
     ASSERT_TRUE(next.Start());
     ExpectWindowAt(next.Window(), 0, 40, 470, 490);
 }
+
+TEST_F(SettingsTest, TheEndOfTheUserSessionSavesAsTheCloseBoxDoes) {
+    game.UseQuietSettings();
+    game.Registry().SetDword("FirstBoot", 1);
+    ASSERT_TRUE(game.Start());
+    PostMessageA(game.Window().Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return game.Registry().Read("FirstBoot").number == 0; }, 2000));
+    ExpectDword("MinMax", 2);
+    ExpectDword("SwapMode", 3);
+    EXPECT_TRUE(game.Process().IsRunning()) << "the session's end saves, it does not close the window";
+}
