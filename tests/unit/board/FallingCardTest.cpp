@@ -188,6 +188,21 @@ TEST_F(FallingCardTest, FrozenStackReachingAboveTheCardBlocksTheMove) {
     EXPECT_EQ(CardsOn(3), 0);
 }
 
+TEST_F(FallingCardTest, FrozenStackWhoseTopIsAtTheCardsHeightIsPassed) {
+    DealTens(1);
+    NewGame();
+    board->MoveRight(Window());
+    PutCards(2, {36});
+    Freeze(2);
+    Tick(20);  // level with the top of the two cards on stack 2
+    ASSERT_EQ(board->DistanceToLanding(TheShoe().FallingY(), 2), 0);
+    board->MoveLeft(Window());
+    EXPECT_EQ(board->Column(), 1);
+    EXPECT_EQ(TheShoe().FallingX(), 100);
+    EXPECT_EQ(CardsOn(2), 2);
+    EXPECT_EQ(CardsOn(1), 0);
+}
+
 TEST_F(FallingCardTest, MovingOntoAStackTopAtTheCardsHeightLandsAtOnce) {
     DealTens(2);
     NewGame();
