@@ -28,6 +28,13 @@ RECT BoardView::StackCardRect(int column, int n) const {
     return CardRect(column, baseY - CardStep * n * upDown);
 }
 
+RECT BoardView::StackStripRect(int column, int n) const {
+    RECT strip = StackCardRect(column, n);
+    if (upDown == -1) strip.top = strip.bottom - CardStep;
+    else strip.bottom = strip.top + CardStep;
+    return strip;
+}
+
 COLORREF BoardView::Background(const ClientCapture& capture) {
     return capture.Pixel(0, capture.Height() - 1);
 }

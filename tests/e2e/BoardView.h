@@ -26,6 +26,8 @@ public:
     RECT CardRect(int column, int top) const;
     // The place of the n-th card of a stack (0 = the base card, which covers the empty-stack marker).
     RECT StackCardRect(int column, int n) const;
+    // The 24-pixel strip of the n-th card of a stack that stays in view when the next card lies on it.
+    RECT StackStripRect(int column, int n) const;
 
     // The background colour, read from the bottom-left client pixel, which nothing draws over.
     static COLORREF Background(const ClientCapture& capture);

@@ -1,5 +1,6 @@
 // The settings and the window placement: defaults with no key, saving on close, start-up corrections.
 #include <gtest/gtest.h>
+#include "ClientCapture.h"
 #include "GameSession.h"
 #include "Waiting.h"
 
@@ -171,4 +172,29 @@ TEST_F(SettingsTest, TheEndOfTheUserSessionSavesAsTheCloseBoxDoes) {
     ExpectDword("MinMax", 2);
     ExpectDword("SwapMode", 3);
     EXPECT_TRUE(game.Process().IsRunning()) << "the session's end saves, it does not close the window";
+}
+
+TEST_F(SettingsTest, ACollapseRegimeWithoutRulesNeverCollapsesALandedCard) {
+    game.UseQuietSettings();
+    game.Registry().SetDword("CollapseRegime", 5);
+    game.Registry().SetDword("FreezeOnBust", 0);
+    ASSERT_TRUE(game.Start());
+    const BoardView view = game.View(1);
+    ASSERT_EQ(2, game.WaitForFallingCard(view, 3000).column);
+
+    const int drops = 6;
+    for (int n = 1; n <= drops; ++n) {
+        game.Window().PostKey(VK_DOWN);
+        // The stack holds one more card each time, and nothing ever leaves it.
+        const bool grown = WaitUntil([&] {
+            ClientCapture capture(game.Window().Handle());
+            return view.HoldsCard(capture, view.StackStripRect(2, n - 1)) &&
+                   view.FindFallingCard(capture).top == view.SpawnY();
+        }, 2000);
+        ASSERT_TRUE(grown) << "drop " << n;
+    }
+    PumpFor(300);
+    ClientCapture capture(game.Window().Handle());
+    for (int n = 0; n < drops; ++n) EXPECT_TRUE(view.HoldsCard(capture, view.StackStripRect(2, n))) << "card " << n;
+    EXPECT_FALSE(view.HoldsCard(capture, view.StackStripRect(2, drops)));
 }
