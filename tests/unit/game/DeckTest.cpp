@@ -58,6 +58,7 @@ TEST_F(DeckTest, FirstDealLeaves51CardsWithEitherDeck) {
 }
 
 TEST_F(DeckTest, OneDeckDealsEveryCardOnceThenRefillsOnThe53rdDeal) {
+    Settings.EndOnShuffle = 1;  // only a recycling deck ends at a refill
     Shoe shoe;
     std::vector<CardCode> dealt;
     for (int deal = 1; deal <= 52; ++deal) {

@@ -93,6 +93,7 @@ TEST_F(StackTest, TotalsShowTheLiveHandOrTheWholeStack) {
         {"first ace high", 20, 0, {C(Five), C(Ace)}, 6, 16, 6},
         {"the card that passes the dealer stops the walk", 17, 0, {C(Nine), C(Ace), C(Five)}, 15, 16, 15},
         {"only the first ace counts high", 21, 0, {C(Ace), C(Ace)}, 2, 12, 2},
+        {"passing the dealer without busting also stops the walk", 17, 0, {C(Ten), C(Eight)}, 8, 8, 18},
         {"Vicious total of a standing stack", 17, 1, {C(Two), C(Ten), C(Six)}, 18, 18, 18},
         {"21 is not shown", 21, 1, {C(Ten), C(Ace)}, 11, 0, 11},
     };
