@@ -38,40 +38,12 @@ COLORREF Channelwise(COLORREF a, COLORREF b, int (*op)(int, int)) {
                op(GetBValue(a), GetBValue(b)) & 0xFF);
 }
 
-// A 70 x 95 marker layer like the resource bitmaps, for a build that lacks them; owned by TheApp.
-HBITMAP MakeMarkerLayer(bool ring) {
-    Canvas layer(70, 95);
-    layer.Fill(RGB(255, 255, 255));
-    for (int y = 0; y < 95; ++y) {
-        for (int x = 0; x < 70; ++x) {
-            if (ring) {
-                const double dx = (x - 35.0) / 28.5, dy = (y - 47.0) / 30.5;
-                const double innerX = (x - 35.0) / 21.5, innerY = (y - 47.0) / 23.5;
-                if (dx * dx + dy * dy <= 1.0 && innerX * innerX + innerY * innerY > 1.0) layer.Set(x, y, RGB(192, 192, 192));
-            } else {
-                const bool edge = x == 0 || y == 0 || x == 69 || y == 94;
-                const int cx = x < 2 ? x : 69 - x, cy = y < 2 ? y : 94 - y;
-                if (edge && !(cx < 2 && cy < 2)) layer.Set(x, y, RGB(0, 0, 0));
-            }
-        }
-    }
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 70, 95);
-    HDC target = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(target, bitmap);
-    BitBlt(target, 0, 0, 70, 95, layer, 0, 0, SRCCOPY);
-    SelectObject(target, old);
-    DeleteDC(target);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
 class CardDrawTest : public ::testing::Test {
 protected:
     void SetUp() override {
         PrepareGameForTests();
-        if (!TheApp.RingBitmap) TheApp.RingBitmap = MakeMarkerLayer(true);
-        if (!TheApp.OutlineBitmap) TheApp.OutlineBitmap = MakeMarkerLayer(false);
+        ASSERT_NE(TheApp.RingBitmap, nullptr);
+        ASSERT_NE(TheApp.OutlineBitmap, nullptr);
     }
     static bool Inside(int x, int y, int width, int height) {
         return x >= Left && x < Left + width && y >= Top && y < Top + height;
