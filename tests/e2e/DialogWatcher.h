@@ -6,7 +6,7 @@
 #include <vector>
 
 struct DialogSeen {
-    HWND window;
+    HWND window = nullptr;
     std::string caption;
     std::string text;  // the message text of a message box (control 0xFFFF); empty for other dialogs
 };
