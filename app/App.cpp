@@ -58,27 +58,10 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
     instance = moduleInstance;
     FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXICON),
                          GetSystemMetrics(SM_CYICON));
-
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle,
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, Left, Top, Width, Height,
-                                  nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) {
-        ReportLastError();
+    HWND window = CreateMainWindow(showCommand);
+    if (window == nullptr)
         return false;
-    }
-    ShowWindow(window, showCommand);
-    UpdateWindow(window);
-    ShowWindow(window, (MinMax == MaximizedMarker || ReadFirstBoot() != 0) ? SW_MAXIMIZE : SW_SHOWNORMAL);
-    if (!UpdateWindow(window))
-        ReportLastError();
-
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (GetVersionExA(&version))
-        Settings.UsePlatformBeep = version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 1 : 0;
-    else
-        ReportLastError();
-
+    ChooseTonePlayer();
     if (!cardLibrary.Load(window))
         return false;
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
@@ -93,6 +76,32 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
     PlayNextSong(window);
     Started = 1;
     return true;
+}
+
+HWND App::CreateMainWindow(int showCommand) {
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle,
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, Left, Top, Width, Height,
+                                  nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        ReportLastError();
+        return nullptr;
+    }
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    // A first run starts maximized.
+    ShowWindow(window, (MinMax == MaximizedMarker || ReadFirstBoot() != 0) ? SW_MAXIMIZE : SW_SHOWNORMAL);
+    if (!UpdateWindow(window))
+        ReportLastError();
+    return window;
+}
+
+void App::ChooseTonePlayer() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    if (GetVersionExA(&version))
+        Settings.UsePlatformBeep = version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 1 : 0;
+    else
+        ReportLastError();
 }
 
 void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth, int iconHeight) {

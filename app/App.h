@@ -83,6 +83,10 @@ public:
     int LastEndReason;
 
 private:
+    // Creates and shows the main window at the saved placement; null (reported) when that fails.
+    HWND CreateMainWindow(int showCommand);
+    // Tones go through the system's Beep on the NT platform family, else through the speaker ports.
+    void ChooseTonePlayer();
     bool ResumeAllowed() const;
     void OpenWithShell(const char* target);
     void ReportEraseFailure();

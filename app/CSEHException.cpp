@@ -1,9 +1,4 @@
 // Turning operating-system exceptions into CSEHException objects.
-//
-// This compiler cannot throw a C++ exception out of a structured-exception handler (there is no
-// _set_se_translator), so the translator is the process's last-chance filter: it records the fault as a
-// CSEHException, which nothing would catch anyway, and ends the process with the exception code instead
-// of starting a debugger.
 #include "app/CSEHException.h"
 
 namespace {
@@ -13,6 +8,10 @@ CSEHException recordedFault(0);
 bool faultRecorded = false;
 }  // namespace
 
+// This compiler cannot throw a C++ exception out of a structured-exception handler (there is no
+// _set_se_translator), so the translator is the process's last-chance filter: it records the fault as a
+// CSEHException, which nothing would catch anyway, and ends the process with the exception code instead
+// of starting a debugger.
 void CSEHException::InstallTranslator() { SetUnhandledExceptionFilter(&CSEHException::Translate); }
 
 const CSEHException* CSEHException::LastFault() { return faultRecorded ? &recordedFault : nullptr; }
