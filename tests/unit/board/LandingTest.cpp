@@ -65,22 +65,6 @@ TEST_F(LandingTest, CollapseWorth40GainsItsPointsTimesTheMultiplierTruncated) {
     EXPECT_EQ(TheShoe().Falling()->Code(), CodeOf(Two));
 }
 
-TEST_F(LandingTest, CollapseDealsTheStackANewDealerHand) {
-    Settings.FreezeOnBust = 0;
-    ScriptNewGame(CodeOf(Ace));
-    script.EasyHand(18, Six).RandomCard(CodeOf(Four));
-    NewGame(false);
-    PutCards(2, {CodeOf(King)});
-    window.Paint();
-    FallAndLand();
-    EXPECT_EQ(CardsOn(2), 0);
-    EXPECT_EQ(StackAt(2).DealerTotal(), 18);
-    EXPECT_EQ(StackAt(2).DealerUpCard(), Six);
-    EXPECT_EQ(board->GetWinnings(), -5 + 30);
-    EXPECT_EQ(TheShoe().Falling()->Code(), CodeOf(Four));
-    EXPECT_EQ(script.Remaining(), 0u);
-}
-
 TEST_F(LandingTest, UnknownCollapseRuleCollapsesNothingAndDealsNoDealerHand) {
     Settings.CollapseRegime = 5;
     Settings.MinCollapse = 0;

@@ -222,28 +222,6 @@ TEST_F(StatusTextTest, MediumDealersShowTheirUpCardAndEmptyOrUnknownHandsShowSpa
     EXPECT_TRUE(SamePixels(actual, expected));
 }
 
-TEST_F(StatusTextTest, DeckCounterReadsZeroAfterTheGameRunsOutOfCards) {
-    Settings.OneDeck = 2;
-    Settings.EndOnShuffle = 1;
-    Settings.FreezeOnBust = 0;
-    ScriptStart({21, 21, 21, 21, 21});
-    NewGame();
-    TheShoe().SetDeck({});
-    FallAndLand();
-    ASSERT_EQ(TheApp.LastEndReason, 1);
-    Draw();
-
-    expected.Write(9, 0, "Winnings: $-5     ");
-    const std::string deck = "     Cards in deck: 0";
-    expected.Write(444 - expected.Measure(deck).cx, 0, deck);
-    for (int i = 0; i < StackCount; ++i) expected.WriteCentred(CentreOf(i), 408, "Beat 21");
-    ASSERT_EQ(CardsOn(2), 1);
-    const int hard = StackAt(2).Total(false), soft = StackAt(2).Total(true);
-    const std::string caption = std::to_string(hard) + (soft != hard ? " / " + std::to_string(soft) : "");
-    expected.WriteCentred(CentreOf(2), PlayerTop(1, caption), caption);
-    EXPECT_TRUE(SamePixels(actual, expected));
-}
-
 TEST_F(StatusTextTest, TextColourStaysAndTheBackgroundColourIsPutBack) {
     ScriptStart({17, 18, 19, 20, 21});
     NewGame();
