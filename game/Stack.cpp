@@ -4,6 +4,7 @@
 #include <cmath>
 #include "audio/Sound.h"
 #include "game/CardNode.h"
+#include "game/FallDirection.h"
 #include "game/Random.h"
 #include "game/RankMask.h"
 #include "game/Shoe.h"
@@ -87,13 +88,13 @@ void Stack::Draw(HDC dc) const {
     int dy = 0;
     for (CardNode* node = base; node; node = node->prev) {
         node->card->Draw(dc, x, y + dy, true);
-        if (node != base) dy -= CardStep * Settings.UpDown;
+        if (node != base) dy -= CardStep * FallDirection();
     }
 }
 
-int Stack::NextCardY() const { return y - count * CardStep * Settings.UpDown; }
+int Stack::NextCardY() const { return y - count * CardStep * FallDirection(); }
 
-int Stack::DistanceToLanding(int cardY) const { return (NextCardY() - cardY) * Settings.UpDown; }
+int Stack::DistanceToLanding(int cardY) const { return (NextCardY() - cardY) * FallDirection(); }
 
 int Stack::CollapseLength() const {
     switch (Settings.CollapseRegime) {
@@ -114,7 +115,7 @@ int Stack::Collapse(HDC dc, int n, Shoe* shoe) {
         if (shoe && Settings.OneDeck == RecyclingDeck && card->DrawMode() != FaceDown)
             shoe->ReturnToDeck(card->Code());
         delete card;
-        if (count > 0) dy += CardStep * Settings.UpDown;
+        if (count > 0) dy += CardStep * FallDirection();
         if (dc) head->card->Draw(dc, x, y + dy, true);
         PlayTone(220 + 110 * i, 600 / (i + 4) + 50, Settings.Beep);
     }
@@ -128,7 +129,7 @@ int Stack::ClearAll(HDC dc) {
     while (Card* card = PopCard()) {
         if (dc) card->Draw(dc, x, y + dy, false);
         PlayTone(120, 50, Settings.Beep);
-        if (count > 0) dy += CardStep * Settings.UpDown;
+        if (count > 0) dy += CardStep * FallDirection();
         points += ClearingPoints(card->Code());
         delete card;
     }
@@ -348,4 +349,4 @@ int Stack::CardSum(int category, bool acesHigh) const {
     return sum;
 }
 
-int Stack::NewestCardOffset() const { return (count - 1) * -CardStep * Settings.UpDown; }
+int Stack::NewestCardOffset() const { return (count - 1) * -CardStep * FallDirection(); }

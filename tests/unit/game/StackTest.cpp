@@ -133,13 +133,15 @@ TEST_F(StackTest, EmptyStackHasNothingToCollapseOrShow) {
 }
 
 TEST_F(StackTest, CardsLieOnAGridAgainstTheDirectionOfFall) {
-    for (int upDown : {1, -1}) {
+    // A stored direction other than -1 plays as +1, so cards never pile up on one place.
+    for (int upDown : {1, -1, 0}) {
         Settings.UpDown = upDown;
+        const int direction = upDown == -1 ? -1 : 1;
         Stack stack;
         stack.SetPosition(20, 200);
         LandCards(stack, {CodeOf(Rank::Two), CodeOf(Rank::Nine, 3), CodeOf(Rank::King, 2)});
-        EXPECT_EQ(stack.NextCardY(), 200 - 72 * upDown) << "UpDown " << upDown;
-        EXPECT_EQ(stack.DistanceToLanding(200 - 288 * upDown), 216);
+        EXPECT_EQ(stack.NextCardY(), 200 - 72 * direction) << "UpDown " << upDown;
+        EXPECT_EQ(stack.DistanceToLanding(200 - 288 * direction), 216);
         EXPECT_EQ(stack.DistanceToLanding(stack.NextCardY()), 0);
 
         Canvas drawn(120, 420), reference(120, 420);
@@ -149,7 +151,7 @@ TEST_F(StackTest, CardsLieOnAGridAgainstTheDirectionOfFall) {
         Card marker(PlaceholderCode);
         marker.SetDrawMode(EmptySlot);
         marker.Draw(reference, 20, 200, true);
-        for (int k = 0; k < 3; ++k) Card(stack.CardAt(2 - k)->Code()).Draw(reference, 20, 200 - 24 * k * upDown, true);
+        for (int k = 0; k < 3; ++k) Card(stack.CardAt(2 - k)->Code()).Draw(reference, 20, 200 - 24 * k * direction, true);
         EXPECT_EQ(drawn.Differences(reference), 0) << "UpDown " << upDown;
     }
 }
