@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <ctime>
 #include "dialogs/AboutDialog.h"
+#include "dialogs/HighScoreDialog.h"
+#include "dialogs/OptionsDialog.h"
 #include "dialogs/WelcomeDialog.h"
 #include "game/Board.h"
 #include "game/Random.h"
@@ -232,12 +234,65 @@ void App::NewGame(HWND window) {
         PlayNextSong(window);
 }
 
+namespace {
+// The tenth stored high score, or the tenth default one when none can be read.
+int HighScoreThreshold() {
+    char text[255];
+    if (!RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, "score9", text, sizeof text))
+        return DefaultHighScore(1);
+    return ScoreTextValue(text);
+}
+
+void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, text, "Game Over", MB_OK); }
+
+// The message of a special ending; true when the ending counts as having told the player something.
+bool ExplainEnding(HWND window, int reason, Board* board) {
+    switch (reason) {
+    case 1:
+        ShowGameOverMessage(window,
+                            "You're out of cards!  When playing with the \"One Deck\" option, you only get 52 cards "
+                            "to play with. They're recycled back into the deck every time you collapse a stack, but "
+                            "once the deck is empty, the game is over.  And that's what just happened!");
+        return true;
+    case 2:
+        ShowGameOverMessage(window,
+                            "Getting tired of this yet?  You've nearly emptied the deck, and it just so happens that "
+                            "the few remaining cards are a perfect match -- they will collapse on their own from now "
+                            "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
+                            "quirk of the rules, and the game is now over.  Hope you get a high score!");
+        board->AddWinnings(PerfectMatchBonus);
+        return true;
+    case 4:
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
 void App::GameOver(HWND window, int reason) {
     LastEndReason = reason;
     GameIsOver = 1;
     SetPaused(window, true);
     StopMusic();
     MusicSuppress = 1;
+    const int threshold = HighScoreThreshold();
+    bool playerWasTold = ExplainEnding(window, reason, board);
+    if (board->GetWinnings() > threshold) {
+        EnterHighScore(window, board->GetWinnings());
+        playerWasTold = true;
+    }
+    if (!playerWasTold && MessageBoxA(window, "Do you want to play again?", "Game Over", MB_YESNO) == IDYES)
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
+}
+
+void App::EnterHighScore(HWND window, int score) {
+    NewEntryScore = score;
+    NewEntryPending = 1;
+    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
+    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
+        ReportLastError();
+    NewEntryPending = 0;
+    NewEntryScore = 0;
 }
 
 // ---- Message handlers ----
@@ -385,6 +440,32 @@ INT_PTR App::RunModal(HWND window, int dialogId, DLGPROC dialogProc) {
     return result;
 }
 
+namespace {
+// The Options command: a change to the rules starts a new game; music follows its box at once.
+void RunOptions(App& app, HWND window) {
+    if (!app.Paused)
+        app.SetPaused(window, true);
+    const int musicBefore = Settings.Music;
+    const INT_PTR result =
+        DialogBoxParamA(app.instance, MAKEINTRESOURCEA(IDD_OPTIONS), window, OptionsDialogProc, 0);
+    if (result == -1)
+        ReportLastError();
+    if (result == IDOK) {
+        // A game that counts as over is dropped without the question and without the game-over flow.
+        app.GameIsOver = 1;
+        app.NewGame(window);
+    }
+    if (Settings.Music != musicBefore) {
+        if (Settings.Music)
+            app.PlayNextSong(window);
+        else
+            app.StopMusic();
+    }
+    if (app.Paused && !app.GameIsOver)
+        app.SetPaused(window, false);
+}
+}  // namespace
+
 int App::OnCommand(HWND window, int id, int) {
     switch (id) {
     case ID_NEW:
@@ -392,6 +473,9 @@ int App::OnCommand(HWND window, int id, int) {
         return 1;
     case ID_EXIT:
         DestroyWindow(window);
+        return 1;
+    case ID_OPTIONS:
+        RunOptions(*this, window);
         return 1;
     case ID_HELP_CONTENTS:
         OpenWithShell(HelpFileName);

@@ -1,0 +1,58 @@
+// The Options dialog: a working copy of the settings, edited by the controls and copied back on OK.
+#pragma once
+#include <windows.h>
+#include <memory>
+
+class OptionsDialog {
+public:
+    static const int CustomColorCount = 16;
+
+    // Loads the working copy from Settings.
+    OptionsDialog();
+    virtual ~OptionsDialog() = default;
+
+    INT_PTR OnInitDialog(HWND dialog);
+    INT_PTR OnCommand(HWND dialog, int id);
+
+    // The table behind the chooser's custom colours, shared by both colour buttons for the whole run.
+    const COLORREF* CustomColors() const { return customColors; }
+
+private:
+    void LoadFromSettings();
+    void ShowWorkingCopy(HWND dialog) const;
+    // Flips a check box's field between 0 and 1 and sets the box from it.
+    void Toggle(HWND dialog, int controlId, int& field);
+    void PickColor(HWND dialog, COLORREF& field);
+    // The settings as OK stores them differ from Settings in something other than Beep and Music.
+    bool GameSettingsDiffer() const;
+    void StoreGameSettings() const;
+    int StoredUpDown() const;
+    int StoredOneDeck() const;
+    void OnOk(HWND dialog);
+
+    // The working copy, reloaded from Settings at each opening.
+    int soundEffects;
+    int music;
+    int lastStack;
+    int upsideDown;
+    int oneDeck;
+    int stuffBack;
+    int getFaster;
+    int clearStacks;
+    int endOnShuffle;
+    int freezeOnBust;
+    int showWelcome;
+    COLORREF foregroundColor;
+    COLORREF backgroundColor;
+    int swapMode;
+    int difficulty;
+
+    COLORREF customColors[CustomColorCount] = {};
+};
+
+// Created the first time the dialog opens and kept until the program ends.
+extern std::unique_ptr<OptionsDialog> TheOptionsDialog;
+
+// Dialog procedure of template IDD_OPTIONS. Ends with IDOK only when a setting other than sound effects
+// and music changed; otherwise with IDCANCEL.
+INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
