@@ -56,8 +56,7 @@ protected:
     std::unique_ptr<BoardView> view;
 };
 
-// DISABLED_ until the Options command opens its dialog in the game; remove the prefixes then.
-TEST_F(OptionsTest, DISABLED_AFreshInstallationShowsTheDefaultChoices) {
+TEST_F(OptionsTest, AFreshInstallationShowsTheDefaultChoices) {
     game.ClearSettings();
     game.Registry().SetDword("ShowWelcome", 1);
     ASSERT_TRUE(game.Start());
@@ -77,7 +76,7 @@ TEST_F(OptionsTest, DISABLED_AFreshInstallationShowsTheDefaultChoices) {
     EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
 }
 
-TEST_F(OptionsTest, DISABLED_TurningTheBoardUpsideDownStartsANewGameAtOnce) {
+TEST_F(OptionsTest, TurningTheBoardUpsideDownStartsANewGameAtOnce) {
     StartQuietGame();
     LandACardOnTheMiddleStack();
     const DialogSeen options = OpenOptions();
@@ -99,7 +98,7 @@ TEST_F(OptionsTest, DISABLED_TurningTheBoardUpsideDownStartsANewGameAtOnce) {
     EXPECT_EQ(0xFFFFFFFFu, game.Registry().Read("UpDown").number);
 }
 
-TEST_F(OptionsTest, DISABLED_ChangingOnlyTheSoundKeepsTheGame) {
+TEST_F(OptionsTest, ChangingOnlyTheSoundKeepsTheGame) {
     StartQuietGame();
     LandACardOnTheMiddleStack();
     const DialogSeen options = OpenOptions();
@@ -117,7 +116,7 @@ TEST_F(OptionsTest, DISABLED_ChangingOnlyTheSoundKeepsTheGame) {
     EXPECT_EQ(1u, game.Registry().Read("Beep").number);
 }
 
-TEST_F(OptionsTest, DISABLED_CancelKeepsTheGameAndTheSettings) {
+TEST_F(OptionsTest, CancelKeepsTheGameAndTheSettings) {
     StartQuietGame();
     LandACardOnTheMiddleStack();
     const DialogSeen options = OpenOptions();
