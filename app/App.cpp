@@ -235,6 +235,8 @@ void App::NewGame(HWND window) {
 }
 
 namespace {
+const int PerfectMatchBonus = 10000;
+
 // The tenth stored high score, or the tenth default one when none can be read.
 int HighScoreThreshold() {
     char text[255];
@@ -244,6 +246,17 @@ int HighScoreThreshold() {
 }
 
 void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, text, "Game Over", MB_OK); }
+
+// The high-score dialog reads the pending entry from the application when it opens.
+void EnterHighScore(App& app, HWND window, int score) {
+    app.NewEntryScore = score;
+    app.NewEntryPending = 1;
+    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
+    if (DialogBoxParamA(app.Instance(), MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
+        ReportLastError();
+    app.NewEntryPending = 0;
+    app.NewEntryScore = 0;
+}
 
 // The message of a special ending; true when the ending counts as having told the player something.
 bool ExplainEnding(HWND window, int reason, Board* board) {
@@ -260,7 +273,8 @@ bool ExplainEnding(HWND window, int reason, Board* board) {
                             "the few remaining cards are a perfect match -- they will collapse on their own from now "
                             "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
                             "quirk of the rules, and the game is now over.  Hope you get a high score!");
-        board->AddWinnings(PerfectMatchBonus);
+        if (board != nullptr)
+            board->AddWinnings(PerfectMatchBonus);
         return true;
     case 4:
         return true;
@@ -277,22 +291,12 @@ void App::GameOver(HWND window, int reason) {
     MusicSuppress = 1;
     const int threshold = HighScoreThreshold();
     bool playerWasTold = ExplainEnding(window, reason, board);
-    if (board->GetWinnings() > threshold) {
-        EnterHighScore(window, board->GetWinnings());
+    if (board != nullptr && board->GetWinnings() > threshold) {
+        EnterHighScore(*this, window, board->GetWinnings());
         playerWasTold = true;
     }
     if (!playerWasTold && MessageBoxA(window, "Do you want to play again?", "Game Over", MB_YESNO) == IDYES)
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
-}
-
-void App::EnterHighScore(HWND window, int score) {
-    NewEntryScore = score;
-    NewEntryPending = 1;
-    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
-    if (DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
-        ReportLastError();
-    NewEntryPending = 0;
-    NewEntryScore = 0;
 }
 
 // ---- Message handlers ----
@@ -470,6 +474,9 @@ int App::OnCommand(HWND window, int id, int) {
     switch (id) {
     case ID_NEW:
         NewGame(window);
+        return 1;
+    case ID_HIGH_SCORES:
+        RunModal(window, IDD_HIGH_SCORES, HighScoreDialogProc);
         return 1;
     case ID_EXIT:
         DestroyWindow(window);

@@ -9,6 +9,7 @@
 #include "render/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
+#include "support/MessageBoxAnswerer.h"
 
 // Loads the title and class name and registers the main window class once for the whole test program.
 inline bool PrepareMainClass(HINSTANCE instance) {
@@ -75,4 +76,6 @@ protected:
     }
 
     HWND window = nullptr;
+    // An ending game asks whether to play again: No, unless a test answers with its own answerer.
+    MessageBoxAnswerer playAgain{IDNO};
 };

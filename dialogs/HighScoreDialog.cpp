@@ -1,0 +1,165 @@
+// The high-score dialog: default table, loading with the placing of a new entry, saving, and the reset.
+#include "dialogs/HighScoreDialog.h"
+#include <cstdio>
+#include <cstdlib>
+#include "app/App.h"
+#include "dialogs/DialogRoutines.h"
+#include "resources/ResourceIds.h"
+#include "settings/Registry.h"
+
+std::unique_ptr<HighScoreDialog> TheHighScoreDialog;
+
+namespace {
+// Best place first.
+const char* const DefaultNames[HighScorePlaces] = {
+    "Velko's Massive High Score", "Velko the Conqueror", "Velko Kicks Butt",  "Velko Wins Big Time",
+    "Velko Takes It All",         "Velko Wins Again",    "Velko on a Slow Day", "Velko Does Better",
+    "Velko the Almighty",         "Velko's First Try",
+};
+
+const int NameTextLimit = HighScoreTextSize - 1;
+
+int NameId(int row) { return IDC_NAME_FIRST + row; }
+int ScoreId(int row) { return IDC_SCORE_FIRST + row; }
+
+// The stored value "<prefix><index>", e.g. "Name0" or "Score9".
+bool ReadStored(const char* prefix, int index, char* text) {
+    char valueName[16];
+    std::snprintf(valueName, sizeof valueName, "%s%d", prefix, index);
+    return RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text, HighScoreTextSize);
+}
+
+bool WriteStored(const char* prefix, int index, const char* text) {
+    char valueName[16];
+    std::snprintf(valueName, sizeof valueName, "%s%d", prefix, index);
+    return RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
+}
+
+void SetNameReadOnly(HWND dialog, int row, bool readOnly) {
+    SendDlgItemMessageA(dialog, NameId(row), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+}
+}  // namespace
+
+int DefaultHighScore(int n) { return (50 * n - 45) * n; }
+
+int ScoreTextValue(const char* text) { return static_cast<int>(std::strtol(text, nullptr, 10)); }
+
+INT_PTR HighScoreDialog::OnInitDialog(HWND dialog) {
+    CenterOverParent(dialog);
+    pending = TheApp.NewEntryPending;
+    newScore = TheApp.NewEntryScore;
+    FillDefaultHighScores(dialog);
+    LoadHighScores(dialog);
+    if (pending && newEntryRow != NoRow) {
+        OpenNewEntryForName(dialog);
+        return FALSE;  // the focus is on the new entry's name
+    }
+    return TRUE;
+}
+
+INT_PTR HighScoreDialog::OnCommand(HWND dialog, int id) {
+    switch (id) {
+    case IDOK:
+        SaveHighScores(dialog);
+        EndDialog(dialog, IDOK);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    case IDC_RESET:
+        Reset(dialog);
+        return FALSE;
+    }
+    return FALSE;
+}
+
+void HighScoreDialog::FillDefaultHighScores(HWND dialog) {
+    for (int row = 0; row < HighScorePlaces; ++row)
+        SetDlgText(dialog, NameId(row), DefaultNames[row]);
+    for (int n = 1; n <= HighScorePlaces; ++n)
+        SetDlgNumber(dialog, ScoreId(HighScorePlaces - n), DefaultHighScore(n));
+}
+
+void HighScoreDialog::LoadHighScores(HWND dialog) {
+    newEntryRow = NoRow;
+    bool placed = false;
+    bool stopped = false;
+    int row = 0;
+    for (int index = 0; row < HighScorePlaces; ++index, ++row) {
+        char name[HighScoreTextSize];
+        char score[HighScoreTextSize];
+        if (!ReadStored("Name", index, name) || !ReadStored("Score", index, score)) {
+            stopped = true;
+            break;
+        }
+        // Strictly lower: a new score equal to a stored one goes below it.
+        if (!placed && pending && ScoreTextValue(score) < newScore) {
+            ClearRowForNewEntry(dialog, row);
+            placed = true;
+            ++row;
+        }
+        if (row < HighScorePlaces) {
+            SetDlgText(dialog, NameId(row), name);
+            SetDlgText(dialog, ScoreId(row), score);
+        }
+    }
+    if (!placed && stopped && pending && newScore > 0)
+        PlaceByDefaultLadder(dialog, row);
+}
+
+void HighScoreDialog::SaveHighScores(HWND dialog) {
+    for (int row = 0; row < HighScorePlaces; ++row) {
+        char name[HighScoreTextSize];
+        char score[HighScoreTextSize];
+        GetDlgText(dialog, NameId(row), name, HighScoreTextSize);
+        GetDlgText(dialog, ScoreId(row), score, HighScoreTextSize);
+        if (!WriteStored("Name", row, name) || !WriteStored("Score", row, score))
+            return;
+    }
+}
+
+void HighScoreDialog::Reset(HWND dialog) {
+    if (MessageBoxA(dialog, "Are you sure you want to erase all high scores?", "Reset Scores", MB_YESNO) != IDYES)
+        return;
+    RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath);
+    for (int row = 0; row < HighScorePlaces; ++row)
+        SetNameReadOnly(dialog, row, true);
+    OnInitDialog(dialog);
+}
+
+void HighScoreDialog::ClearRowForNewEntry(HWND dialog, int row) {
+    SetDlgText(dialog, NameId(row), "");
+    SetDlgText(dialog, ScoreId(row), "");
+    newEntryRow = row;
+}
+
+// The rows above firstFreeRow show stored entries that all beat or tie the new score; the ladder may
+// only choose among the default rows below them, or a stored better score would be overwritten.
+void HighScoreDialog::PlaceByDefaultLadder(HWND dialog, int firstFreeRow) {
+    for (int n = HighScorePlaces; n >= 1; --n) {
+        const int row = HighScorePlaces - n;
+        if (row >= firstFreeRow && DefaultHighScore(n) < newScore) {
+            ClearRowForNewEntry(dialog, row);
+            return;
+        }
+    }
+}
+
+void HighScoreDialog::OpenNewEntryForName(HWND dialog) {
+    SetDlgNumber(dialog, ScoreId(newEntryRow), newScore);
+    SetNameReadOnly(dialog, newEntryRow, false);
+    SendDlgItemMessageA(dialog, NameId(newEntryRow), EM_LIMITTEXT, NameTextLimit, 0);
+    SetFocus(GetDlgItem(dialog, NameId(newEntryRow)));
+}
+
+INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        if (!TheHighScoreDialog)
+            TheHighScoreDialog = std::make_unique<HighScoreDialog>();
+        return TheHighScoreDialog->OnInitDialog(dialog);
+    case WM_COMMAND:
+        return TheHighScoreDialog ? TheHighScoreDialog->OnCommand(dialog, LOWORD(wParam)) : FALSE;
+    }
+    return FALSE;
+}
