@@ -14,9 +14,6 @@ public:
     INT_PTR OnInitDialog(HWND dialog);
     INT_PTR OnCommand(HWND dialog, int id);
 
-    // The table behind the chooser's custom colours, shared by both colour buttons for the whole run.
-    const COLORREF* CustomColors() const { return customColors; }
-
 private:
     void LoadFromSettings();
     void ShowWorkingCopy(HWND dialog) const;
@@ -47,6 +44,7 @@ private:
     int swapMode;
     int difficulty;
 
+    // The chooser's custom colours, shared by both colour buttons and kept for the whole run.
     COLORREF customColors[CustomColorCount] = {};
 };
 
