@@ -7,6 +7,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
+#include "support/MessageBoxAnswerer.h"
 
 namespace {
 using Action = std::function<void(HWND)>;
@@ -28,48 +29,26 @@ std::vector<UINT> Shown(HWND d) {
     return shown;
 }
 
-// While it lives, acts once on the Options dialog and on each colour chooser that open on this thread,
-// from a timer inside the dialog's own loop.
-class DialogScript {
-public:
-    explicit DialogScript(Action onOptions, Action onColor = {}) : onOptions(onOptions), onColor(onColor) {
-        current = this;
-    }
-    virtual ~DialogScript() { UnhookWindowsHookEx(hook); }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        char caption[16] = {};
-        if (code == HCBT_ACTIVATE && window && GetWindowTextA(window, caption, sizeof caption) &&
-            (caption == std::string("Options") || caption == std::string("Color")) && !GetPropA(window, "seen")) {
-            SetPropA(window, "seen", window);  // the Options dialog activates again when the chooser closes
-            SetTimer(window, 0x7E57, 1, Act);
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    static void CALLBACK Act(HWND window, UINT, UINT_PTR timer, DWORD) {
-        KillTimer(window, timer);
-        char caption[16] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        (caption == std::string("Color") ? current->onColor : current->onOptions)(window);
-    }
-    static inline DialogScript* current = nullptr;
-    Action onOptions, onColor;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
-};
-
 class OptionsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { PrepareGameForTests(), Settings.Beep = Settings.Music = 1; }  // a fresh installation
-    INT_PTR Run(Action onOptions, Action onColor = {}) {
-        DialogScript script(onOptions, onColor);
-        HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
-        const INT_PTR result =
-            DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), owner, OptionsDialogProc, 0);
-        DestroyWindow(owner);
-        return result;
+    // Opens the dialog and lets `play` act on it from inside its own message loop.
+    INT_PTR Run(Action play) {
+        script = play;
+        return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, ScriptedProc, 0);
     }
+    static INT_PTR CALLBACK ScriptedProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_APP)
+            return script(dialog), TRUE;
+        if (message == WM_INITDIALOG)
+            PostMessageA(dialog, WM_APP, 0, 0);
+        return OptionsDialogProc(dialog, message, wParam, lParam);
+    }
+    static void CALLBACK AnswerColor(HWND chooser, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(chooser, timer);
+        answerColor(chooser);
+    }
+    static inline Action script, answerColor;
     ScopedSettings restore;
 };
 
@@ -119,11 +98,17 @@ TEST_F(OptionsDialogTest, ColourChooserStartsAtTheFieldsColourAndOnlyAConfirmedN
         SCOPED_TRACE(c.startRed + std::string(c.red ? c.red : ""));
         SetUp();
         char startRed[8] = {};
-        EXPECT_EQ(c.result, Run([&](HWND d) { Click(d, c.button), Click(d, IDOK); }, [&](HWND chooser) {
+        answerColor = [&](HWND chooser) {
             GetDlgItemTextA(chooser, 706, startRed, sizeof startRed);
             if (c.red) SetDlgItemTextA(chooser, 706, c.red);
             SendMessageA(chooser, WM_COMMAND, c.answer, 0);
-        }));
+        };
+        // The chooser fills its fields after it activates: answer it from inside its own loop.
+        MessageBoxAnswerer chooser([](const SeenDialog& seen) {
+            if (seen.caption == "Color") SetTimer(FindWindowA("#32770", "Color"), 1, 1, AnswerColor);
+            return 0;
+        });
+        EXPECT_EQ(c.result, Run([&](HWND d) { Click(d, c.button), Click(d, IDOK); }));
         EXPECT_STREQ(c.startRed, startRed);
         EXPECT_EQ(c.result == IDOK ? 0xFFFF07u : SettingsDefaults::ForegroundColor, Settings.ForegroundColor);
         EXPECT_EQ(SettingsDefaults::BackgroundColor, Settings.BackgroundColor);
