@@ -5,77 +5,36 @@
 #include <string>
 #include <vector>
 #include "BoardFixture.h"
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
+#include "support/Canvas.h"
 
 namespace {
 const COLORREF Foreground = RGB(255, 255, 0);
 const COLORREF Background = RGB(0, 0, 200);
 
-// A black 32-bit top-down bitmap of the test window's size, selected into a memory device context.
-class Canvas {
-public:
-    Canvas() : dc(nullptr) {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = TestClientWidth;
-        info.bmiHeader.biHeight = -TestClientHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* pixels = nullptr;
-        bitmap.Reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-        bits = static_cast<unsigned*>(pixels);
-        std::memset(bits, 0, TestClientWidth * TestClientHeight * 4);
-        dc.Select(bitmap);
-    }
-    operator HDC() const { return dc; }
-    unsigned At(int x, int y) const { return bits[y * TestClientWidth + x] & 0xFFFFFF; }
-
-    SIZE Measure(const std::string& text) const {
-        SIZE size = {0, 0};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return size;
-    }
-    void Write(int x, int y, const std::string& text) {
-        SetTextColor(dc, Foreground);
-        SetBkColor(dc, Background);
-        TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
-    }
-    // Writes a caption centred on x.
-    void WriteCentred(int centre, int y, const std::string& text) { Write(centre - Measure(text).cx / 2, y, text); }
-
-    // Bounding box of every pixel that is not black within a region; empty when there is none.
-    RECT InkWithin(const RECT& region) const {
-        RECT box = {region.right, region.bottom, region.left, region.top};
-        for (int y = region.top; y < region.bottom; ++y)
-            for (int x = region.left; x < region.right; ++x)
-                if (At(x, y)) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
-    }
-
-private:
-    MemoryDC dc;
-    Bitmap bitmap;
-    unsigned* bits = nullptr;
-};
+SIZE Measure(HDC dc, const std::string& text) {
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+void Write(HDC dc, int x, int y, const std::string& text) {
+    SetTextColor(dc, Foreground);
+    SetBkColor(dc, Background);
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+// Writes a caption centred on x.
+void WriteCentred(HDC dc, int centre, int y, const std::string& text) {
+    Write(dc, centre - Measure(dc, text).cx / 2, y, text);
+}
 
 ::testing::AssertionResult SamePixels(const Canvas& actual, const Canvas& expected) {
-    int differences = 0, firstX = -1, firstY = -1;
-    for (int y = 0; y < TestClientHeight; ++y)
-        for (int x = 0; x < TestClientWidth; ++x)
-            if (actual.At(x, y) != expected.At(x, y) && differences++ == 0) {
-                firstX = x;
-                firstY = y;
-            }
+    const std::vector<uint32_t> drawn = actual.Pixels(), wanted = expected.Pixels();
+    int differences = 0;
+    size_t first = 0;
+    for (size_t i = 0; i < drawn.size(); ++i)
+        if (drawn[i] != wanted[i] && differences++ == 0) first = i;
     if (differences == 0) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << differences << " pixels differ, the first at (" << firstX << ", "
-                                         << firstY << ")";
+    return ::testing::AssertionFailure() << differences << " pixels differ, the first at (" << first % TestClientWidth
+                                         << ", " << first / TestClientWidth << ")";
 }
 
 // Stack i of the 452-pixel layout is centred on this x.
@@ -98,14 +57,14 @@ protected:
     }
     // Where the player caption of a stack of n cards goes.
     int PlayerTop(int cards, const std::string& caption) {
-        const int height = expected.Measure(caption).cy;
+        const int height = Measure(expected, caption).cy;
         return Settings.UpDown == -1 ? 20 + 24 * cards + 96 - 20 : 308 - 24 * cards - height + 20;
     }
     void Draw() { board->DrawStatus(actual); }
 
     ScriptedRandom script;
-    Canvas actual;
-    Canvas expected;
+    Canvas actual{TestClientWidth, TestClientHeight};
+    Canvas expected{TestClientWidth, TestClientHeight};
 };
 
 struct UpCardRow {
@@ -140,14 +99,14 @@ TEST_F(StatusTextTest, NewGameShowsWinningsDeckCountAndDealerTotals) {
     ScriptStart({17, 18, 19, 20, 21});
     NewGame();
     Draw();
-    expected.Write(9, 0, "Winnings: $0     ");
+    Write(expected, 9, 0, "Winnings: $0     ");
     const std::string deck = "     Cards in deck: 52";
-    expected.Write(444 - expected.Measure(deck).cx, 0, deck);
-    for (int i = 0; i < StackCount; ++i) expected.WriteCentred(CentreOf(i), 408, "Beat " + std::to_string(17 + i));
+    Write(expected, 444 - Measure(expected, deck).cx, 0, deck);
+    for (int i = 0; i < StackCount; ++i) WriteCentred(expected, CentreOf(i), 408, "Beat " + std::to_string(17 + i));
     EXPECT_TRUE(SamePixels(actual, expected));
 
     // The winnings start at the left edge of the stack row and the deck count ends at its right edge.
-    const int lineHeight = expected.Measure("W").cy;
+    const int lineHeight = Measure(expected, "W").cy;
     const RECT line = actual.InkWithin(RECT{0, 0, TestClientWidth, lineHeight});
     EXPECT_EQ(line.left, 9);
     EXPECT_EQ(line.right, 444);
@@ -167,12 +126,12 @@ TEST_F(StatusTextTest, PlayerCaptionsInEachFormAndNoDeckCountWithoutADeck) {
     board->AddWinnings(-10);
     Draw();
 
-    expected.Write(9, 0, "Winnings: $-10     ");
+    Write(expected, 9, 0, "Winnings: $-10     ");
     const char* const players[StackCount] = {"6 / 16", "14", "Busted", "", "7 / 17"};
     const int cards[StackCount] = {2, 2, 2, 0, 2};
     for (int i = 0; i < StackCount; ++i) {
-        expected.WriteCentred(CentreOf(i), 408, "Beat 21");
-        if (*players[i]) expected.WriteCentred(CentreOf(i), PlayerTop(cards[i], players[i]), players[i]);
+        WriteCentred(expected, CentreOf(i), 408, "Beat 21");
+        if (*players[i]) WriteCentred(expected, CentreOf(i), PlayerTop(cards[i], players[i]), players[i]);
     }
     EXPECT_TRUE(SamePixels(actual, expected));
 
@@ -191,10 +150,10 @@ TEST_F(StatusTextTest, UpsideDownPutsPlayerCaptionsBelowTheLowestCard) {
     window.Paint();
     Draw();
 
-    expected.Write(9, 0, "Winnings: $0     ");
-    for (int i = 0; i < StackCount; ++i) expected.WriteCentred(CentreOf(i), 308 + 96 + 4, "Beat 21");
-    expected.WriteCentred(CentreOf(1), PlayerTop(2, "14"), "14");
-    expected.WriteCentred(CentreOf(3), PlayerTop(3, "12"), "12");  // 22 with the ace high is not shown
+    Write(expected, 9, 0, "Winnings: $0     ");
+    for (int i = 0; i < StackCount; ++i) WriteCentred(expected, CentreOf(i), 308 + 96 + 4, "Beat 21");
+    WriteCentred(expected, CentreOf(1), PlayerTop(2, "14"), "14");
+    WriteCentred(expected, CentreOf(3), PlayerTop(3, "12"), "12");  // 22 with the ace high is not shown
     EXPECT_TRUE(SamePixels(actual, expected));
 
     // The caption's top lies 4 pixels below the bottom edge of the newest card.
@@ -215,10 +174,10 @@ TEST_F(StatusTextTest, MediumDealersShowTheirUpCardAndEmptyOrUnknownHandsShowSpa
     window.Paint();
     Draw();
 
-    expected.Write(9, 0, "Winnings: $0     ");
+    Write(expected, 9, 0, "Winnings: $0     ");
     const char* const dealers[StackCount] = {"  Queen + ?  ", "              ", "                 ",
                                              "    Ace + ?   ", "  Seven + ?  "};
-    for (int i = 0; i < StackCount; ++i) expected.WriteCentred(CentreOf(i), 408, dealers[i]);
+    for (int i = 0; i < StackCount; ++i) WriteCentred(expected, CentreOf(i), 408, dealers[i]);
     EXPECT_TRUE(SamePixels(actual, expected));
 }
 

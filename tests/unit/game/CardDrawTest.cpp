@@ -1,7 +1,7 @@
 // Drawing a card: erasing in every mode, faces and backs through the card library, the empty-stack marker.
 #include <gtest/gtest.h>
 #include <vector>
-#include "Canvas.h"
+#include "support/Canvas.h"
 #include "TestCards.h"
 #include "app/App.h"
 #include "support/GameTestEnvironment.h"
@@ -81,10 +81,7 @@ TEST_F(CardDrawTest, FacesAndBacksComeFromTheCardLibrary) {
         {FaceDown, CodeOf(Rank::Nine, 1), 54, 1},
     };
     for (const auto& c : cases) {
-        Canvas screen(100, 130), reference(100, 130), blank(100, 130);
-        screen.Fill(Blue);
-        reference.Fill(Blue);
-        blank.Fill(Blue);
+        Canvas screen(100, 130, Blue), reference(100, 130, Blue), blank(100, 130, Blue);
         Card card(c.code);
         card.SetDrawMode(c.mode);
         card.Draw(screen, Left, Top, true);
@@ -105,8 +102,7 @@ TEST_F(CardDrawTest, MarkerLightensInsideTheRingBlackensTheOutlineAndLeavesTheRe
     ASSERT_EQ(TheApp.CardWidth, 71);
 
     Settings.BackgroundColor = Blue;
-    Canvas screen(100, 130);
-    screen.Fill(Blue);
+    Canvas screen(100, 130, Blue);
     Card marker(PlaceholderCode);
     marker.SetDrawMode(EmptySlot);
     marker.Draw(screen, Left, Top, true);

@@ -1,6 +1,6 @@
 // The falling card as a sprite: saving and restoring the screen under it, moving, handing it over, cleanup.
 #include <gtest/gtest.h>
-#include "Canvas.h"
+#include "support/Canvas.h"
 #include "TestCards.h"
 #include "app/App.h"
 #include "game/Shoe.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "Canvas.h"
+#include "support/Canvas.h"
 #include "TestCards.h"
 #include "app/App.h"
 #include "game/Random.h"
@@ -31,6 +31,12 @@ protected:
         QueryPerformanceFrequency(&frequency);
         QueryPerformanceCounter(&counter);
         return counter.QuadPart * 1000.0 / frequency.QuadPart;
+    }
+    // The empty-stack marker where a stack at (x, y) holds no card.
+    static void DrawEmptySlot(HDC dc, int x, int y) {
+        Card marker(PlaceholderCode);
+        marker.SetDrawMode(EmptySlot);
+        marker.Draw(dc, x, y, true);
     }
 
     ScopedSettings keep;
@@ -122,13 +128,9 @@ TEST_F(StackTest, EmptyStackHasNothingToCollapseOrShow) {
     EXPECT_EQ(stack.PopCard(), nullptr);
     EXPECT_EQ(stack.CardAt(0), nullptr);
 
-    Canvas drawn(200, 420), reference(200, 420);
-    drawn.Fill(Settings.BackgroundColor);
-    reference.Fill(Settings.BackgroundColor);
+    Canvas drawn(200, 420, Settings.BackgroundColor), reference(200, 420, Settings.BackgroundColor);
     stack.Draw(drawn);
-    Card marker(PlaceholderCode);
-    marker.SetDrawMode(EmptySlot);
-    marker.Draw(reference, 40, 300, true);
+    DrawEmptySlot(reference, 40, 300);
     EXPECT_EQ(drawn.Differences(reference), 0);
 }
 
@@ -144,13 +146,9 @@ TEST_F(StackTest, CardsLieOnAGridAgainstTheDirectionOfFall) {
         EXPECT_EQ(stack.DistanceToLanding(200 - 288 * direction), 216);
         EXPECT_EQ(stack.DistanceToLanding(stack.NextCardY()), 0);
 
-        Canvas drawn(120, 420), reference(120, 420);
-        drawn.Fill(Settings.BackgroundColor);
-        reference.Fill(Settings.BackgroundColor);
+        Canvas drawn(120, 420, Settings.BackgroundColor), reference(120, 420, Settings.BackgroundColor);
         stack.Draw(drawn);
-        Card marker(PlaceholderCode);
-        marker.SetDrawMode(EmptySlot);
-        marker.Draw(reference, 20, 200, true);
+        DrawEmptySlot(reference, 20, 200);
         for (int k = 0; k < 3; ++k) Card(stack.CardAt(2 - k)->Code()).Draw(reference, 20, 200 - 24 * k * direction, true);
         EXPECT_EQ(drawn.Differences(reference), 0) << "UpDown " << upDown;
     }
@@ -255,8 +253,7 @@ TEST_F(StackTest, CollapseRedrawsWhatRemainsAsAFreshDrawingWould) {
     Stack stack;
     stack.SetPosition(30, 240);
     LandCards(stack, {CodeOf(Rank::Five, 2), CodeOf(Rank::Nine), CodeOf(Rank::Ace, 3), CodeOf(Rank::King, 1)});
-    Canvas screen(140, 360), reference(140, 360);
-    screen.Fill(Settings.BackgroundColor);
+    Canvas screen(140, 360, Settings.BackgroundColor), reference(140, 360);
     stack.Draw(screen);
     stack.Collapse(screen, 3, nullptr);
     reference.Fill(Settings.BackgroundColor);
@@ -310,9 +307,7 @@ TEST_F(StackTest, ClearAllChargesEveryCardAndKeepsTheHandAndTheFrozenFlag) {
 }
 
 TEST_F(StackTest, FreezeLaysAFaceDownCardOnTop) {
-    Canvas screen(140, 360), reference(140, 360);
-    screen.Fill(Settings.BackgroundColor);
-    reference.Fill(Settings.BackgroundColor);
+    Canvas screen(140, 360, Settings.BackgroundColor), reference(140, 360, Settings.BackgroundColor);
     Stack stack;
     stack.SetPosition(30, 240);
     LandCards(stack, {CodeOf(Rank::Ten), CodeOf(Rank::Eight)});

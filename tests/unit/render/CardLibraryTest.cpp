@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
-#include "TestSurface.h"
+#include "support/Canvas.h"
 #include "render/CardLibrary.h"
 #include "support/MessageBoxAnswerer.h"
 
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(CardLibraryTest, NothingIsLoadedAtFirstAndDrawingDoesNothing) {
     CardLibrary library;
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_FALSE(library.IsLoaded());
     EXPECT_EQ(library.CardWidth(), 0);
     EXPECT_EQ(library.CardHeight(), 0);
@@ -56,7 +56,7 @@ TEST_F(CardLibraryTest, LoadReportsTheCardSizeAndDraws) {
     EXPECT_EQ(library.CardHeight(), 96);
     // Position, card, mode and colour reach the library in their places.
     const COLORREF corner = RGB(200, 0, 200);
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_NE(library.DrawCard(surface, 5, 2, 54, 1, corner), 0);
     EXPECT_EQ(surface.At(5, 2), corner);
     EXPECT_EQ(surface.At(5 + 70, 2 + 95), corner);
@@ -76,7 +76,7 @@ TEST_F(CardLibraryTest, SecondLoadReturnsZeroAndKeepsTheBinding) {
     EXPECT_EQ(library.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_TRUE(library.IsLoaded());
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_NE(library.DrawCard(surface, 0, 0, 54, 1, Paper), 0);
     EXPECT_GT(surface.CountOtherThan(Paper), 71 * 96 / 2);
 }
@@ -88,7 +88,7 @@ TEST_F(CardLibraryTest, UnloadTwiceIsHarmlessAndDrawingAfterwardsDoesNothing) {
     library.Unload();
     EXPECT_FALSE(library.IsLoaded());
     EXPECT_EQ(library.CardWidth(), 71);  // the size stays as reported
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_EQ(library.DrawCard(surface, 0, 0, 5, 0, Paper), 0);
     EXPECT_EQ(library.DrawCard(surface, 0, 0, 5, 4, RGB(0, 0, 0)), 0);
     EXPECT_EQ(surface.CountOtherThan(Paper), 0);
@@ -149,7 +149,7 @@ TEST_F(CardLibraryTest, UnloadingOneBindingLeavesAnotherDrawing) {
     ASSERT_NE(first.Load(nullptr), 0);
     ASSERT_NE(second.Load(nullptr), 0);
     second.Unload();
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_NE(first.DrawCard(surface, 0, 0, 12, 0, Paper), 0);
     EXPECT_GT(surface.CountOtherThan(Paper), 71 * 96 / 2);
 }
@@ -163,6 +163,6 @@ TEST_F(CardLibraryTest, RefusedLibraryIsNotTerminated) {
         CardLibrary refused;
         EXPECT_EQ(refused.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
     }
-    TestSurface surface(80, 100, Paper);
+    Canvas surface(80, 100, Paper);
     EXPECT_NE(working.DrawCard(surface, 0, 0, 12, 0, Paper), 0);
 }

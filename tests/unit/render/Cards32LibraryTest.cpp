@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "TestSurface.h"
+#include "support/Canvas.h"
 
 namespace {
 typedef BOOL(WINAPI* InitProc)(int*, int*);
@@ -59,7 +59,7 @@ protected:
     }
 
     std::vector<COLORREF> Face(int card, int mode = 0, COLORREF colour = Paper) {
-        TestSurface surface(CardWidth, CardHeight, Paper);
+        Canvas surface(CardWidth, CardHeight, Paper);
         EXPECT_TRUE(draw(surface, 0, 0, card, mode, colour)) << "card " << card;
         return surface.Block(0, 0, CardWidth, CardHeight);
     }
@@ -97,7 +97,7 @@ TEST_F(Cards32LibraryTest, AllFiftyTwoFacesDifferFromOneAnother) {
 
 TEST_F(Cards32LibraryTest, DiamondsAndHeartsAreRedClubsAndSpadesHaveNoRed) {
     for (int card = 0; card < 52; ++card) {
-        TestSurface surface(CardWidth, CardHeight, Paper);
+        Canvas surface(CardWidth, CardHeight, Paper);
         ASSERT_TRUE(draw(surface, 0, 0, card, 0, Paper));
         const int red = surface.CountWhere(IsRed);
         const int suit = card % 4;
@@ -110,7 +110,7 @@ TEST_F(Cards32LibraryTest, DiamondsAndHeartsAreRedClubsAndSpadesHaveNoRed) {
 
 TEST_F(Cards32LibraryTest, FacesShowInkOnWhite) {
     for (int card = 0; card < 52; ++card) {
-        TestSurface surface(CardWidth, CardHeight, Paper);
+        Canvas surface(CardWidth, CardHeight, Paper);
         ASSERT_TRUE(draw(surface, 0, 0, card, 0, Paper));
         EXPECT_EQ(surface.At(35, 3), RGB(255, 255, 255)) << "card " << card;  // white between the corners
         const int dark = surface.CountWhere([](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 150; });
@@ -122,7 +122,7 @@ TEST_F(Cards32LibraryTest, FacesShowInkOnWhite) {
 TEST_F(Cards32LibraryTest, EraseFillsExactlyTheCardRectangleWithTheColour) {
     const COLORREF erase = RGB(1, 2, 3);
     for (int card : {0, 17, 51}) {
-        TestSurface surface(CardWidth + 20, CardHeight + 20, Paper);
+        Canvas surface(CardWidth + 20, CardHeight + 20, Paper);
         ASSERT_TRUE(draw(surface, 10, 10, card, 0, Paper));
         EXPECT_TRUE(draw(surface, 10, 10, card, 4, erase));
         const RECT cardArea = {10, 10, 10 + CardWidth, 10 + CardHeight};
@@ -146,7 +146,7 @@ TEST_F(Cards32LibraryTest, UnknownCardsAndModesDrawNothing) {
         int mode;
     } refused[] = {{52, 0}, {54, 0}, {-1, 0}, {0, 1}, {53, 1}, {55, 1}, {5, 2}, {5, 3}, {5, 5}, {5, 8}};
     for (const auto& call : refused) {
-        TestSurface surface(CardWidth, CardHeight, Paper);
+        Canvas surface(CardWidth, CardHeight, Paper);
         EXPECT_FALSE(draw(surface, 0, 0, call.card, call.mode, GameBackground))
             << "card " << call.card << " mode " << call.mode;
         EXPECT_EQ(surface.CountOtherThan(Paper), 0) << "card " << call.card << " mode " << call.mode;
@@ -156,7 +156,7 @@ TEST_F(Cards32LibraryTest, UnknownCardsAndModesDrawNothing) {
 TEST_F(Cards32LibraryTest, RoundedCornersTakeTheColourArgument) {
     for (int card : {0, 25, 54}) {
         const int mode = card == 54 ? 1 : 0;
-        TestSurface first(CardWidth + 2, CardHeight + 2, Paper), second(CardWidth + 2, CardHeight + 2, Paper);
+        Canvas first(CardWidth + 2, CardHeight + 2, Paper), second(CardWidth + 2, CardHeight + 2, Paper);
         ASSERT_TRUE(draw(first, 1, 1, card, mode, GameBackground));
         ASSERT_TRUE(draw(second, 1, 1, card, mode, RGB(250, 250, 0)));
         const POINT corners[4] = {{1, 1}, {CardWidth, 1}, {1, CardHeight}, {CardWidth, CardHeight}};
@@ -179,9 +179,9 @@ TEST_F(Cards32LibraryTest, RoundedCornersTakeTheColourArgument) {
 }
 
 TEST_F(Cards32LibraryTest, DrawExtScalesTheImage) {
-    TestSurface single(CardWidth, CardHeight, Paper);
+    Canvas single(CardWidth, CardHeight, Paper);
     ASSERT_TRUE(draw(single, 0, 0, 42, 0, GameBackground));
-    TestSurface doubled(2 * CardWidth + 4, 2 * CardHeight + 4, Paper);
+    Canvas doubled(2 * CardWidth + 4, 2 * CardHeight + 4, Paper);
     ASSERT_TRUE(drawExt(doubled, 2, 2, 2 * CardWidth, 2 * CardHeight, 42, 0, GameBackground));
     int matching = 0;
     for (int y = 0; y < CardHeight; ++y)
@@ -192,7 +192,7 @@ TEST_F(Cards32LibraryTest, DrawExtScalesTheImage) {
     EXPECT_EQ(doubled.At(2, 2), GameBackground);
     EXPECT_EQ(doubled.At(2 + 2 * CardWidth - 1, 2 + 2 * CardHeight - 1), GameBackground);
 
-    TestSurface half(CardWidth, CardHeight, Paper);
+    Canvas half(CardWidth, CardHeight, Paper);
     ASSERT_TRUE(drawExt(half, 0, 0, 36, 48, 42, 0, GameBackground));
     const RECT halfArea = {0, 0, 36, 48};
     EXPECT_EQ(half.CountOtherThan(Paper, &halfArea), 0);
@@ -207,7 +207,7 @@ TEST_F(Cards32LibraryTest, DrawExtScalesTheImage) {
 TEST_F(Cards32LibraryTest, TermReleasesAndInitStartsAgain) {
     const std::vector<COLORREF> before = Face(7);
     term();
-    TestSurface surface(CardWidth, CardHeight, Paper);
+    Canvas surface(CardWidth, CardHeight, Paper);
     EXPECT_FALSE(draw(surface, 0, 0, 7, 0, Paper));
     EXPECT_FALSE(draw(surface, 0, 0, 7, 4, GameBackground));
     EXPECT_EQ(surface.CountOtherThan(Paper), 0);
@@ -224,7 +224,7 @@ TEST_F(Cards32LibraryTest, EveryInitNeedsItsOwnTerm) {
     int w = 0, h = 0;
     ASSERT_TRUE(init(&w, &h));
     term();
-    TestSurface surface(CardWidth, CardHeight, Paper);
+    Canvas surface(CardWidth, CardHeight, Paper);
     EXPECT_TRUE(draw(surface, 0, 0, 3, 0, Paper));  // the fixture's own start-up still holds
     EXPECT_FALSE(init(nullptr, &h));
 }
