@@ -1,31 +1,15 @@
 // Enumerating the game's dialogs across processes and pressing their buttons.
 #include "DialogWatcher.h"
+#include "ProcessWindows.h"
 #include "Waiting.h"
 
 namespace {
 const int MessageTextId = 0xFFFF;
 
-struct DialogSearch {
-    DWORD processId;
-    std::vector<DialogSeen>* dialogs;
-};
-
 std::string WindowText(HWND window) {
     char buffer[2048] = {};
     if (window) GetWindowTextA(window, buffer, sizeof buffer);
     return buffer;
-}
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<DialogSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != "#32770") return TRUE;
-    search->dialogs->push_back({window, WindowText(window), WindowText(GetDlgItem(window, MessageTextId))});
-    return TRUE;
 }
 }
 
@@ -35,8 +19,8 @@ DialogWatcher::~DialogWatcher() {}
 
 std::vector<DialogSeen> DialogWatcher::Visible() const {
     std::vector<DialogSeen> dialogs;
-    DialogSearch search = {processId, &dialogs};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
+    for (HWND window : VisibleWindowsOf(processId, "#32770"))
+        dialogs.push_back({window, WindowText(window), WindowText(GetDlgItem(window, MessageTextId))});
     return dialogs;
 }
 

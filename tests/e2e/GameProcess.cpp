@@ -1,27 +1,11 @@
 // Starting, watching and ending the game's process.
 #include "GameProcess.h"
 #include <vector>
+#include "ProcessWindows.h"
 #include "Waiting.h"
 
 namespace {
 const char MainWindowClass[] = "ZARNOCK";
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (std::string(className) != MainWindowClass) return TRUE;
-    search->found = window;
-    return FALSE;
-}
 }
 
 GameProcess::GameProcess() : info() {}
@@ -44,9 +28,8 @@ bool GameProcess::Start(const std::string& exePath, const std::string& workingDi
 }
 
 HWND GameProcess::FindMainWindow() const {
-    WindowSearch search = {info.dwProcessId, nullptr};
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    const std::vector<HWND> windows = VisibleWindowsOf(info.dwProcessId, MainWindowClass);
+    return windows.empty() ? nullptr : windows.front();
 }
 
 HWND GameProcess::WaitForMainWindow(DWORD timeoutMs) const {

@@ -1,6 +1,7 @@
 // Starting a game for a test from a known registry state, and the waits most tests share.
 #include "GameSession.h"
 #include "CardSizeProbe.h"
+#include "ClientCapture.h"
 #include "Waiting.h"
 
 GameSession::GameSession() {}
@@ -71,4 +72,14 @@ CardSpot GameSession::WaitForCardToLeave(const BoardView& view, const CardSpot& 
 bool GameSession::CloseThroughCloseBox(DWORD& exitCode) {
     window->PostSystemCommand(SC_CLOSE);
     return process.WaitForExit(10000, exitCode);
+}
+
+bool GameSession::LandACardOnTheMiddleStack(const BoardView& view) const {
+    window->PostKey(VK_DOWN);
+    return WaitUntil([&] { return MiddleStackHoldsACard(view); }, 2000);
+}
+
+bool GameSession::MiddleStackHoldsACard(const BoardView& view) const {
+    ClientCapture capture(window->Handle());
+    return view.HoldsCard(capture, view.StackCardRect(2, 0));
 }

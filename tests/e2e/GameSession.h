@@ -45,6 +45,10 @@ public:
     CardSpot WaitForFallingCard(const BoardView& view, DWORD timeoutMs) const;
     // Waits for the falling card to be somewhere else than `from` (a tick, a move, a new card).
     CardSpot WaitForCardToLeave(const BoardView& view, const CardSpot& from, DWORD timeoutMs) const;
+    // Drops the falling card, which enters over the middle column, and waits until it lies on the middle
+    // stack: that tells a new board from the old one.
+    bool LandACardOnTheMiddleStack(const BoardView& view) const;
+    bool MiddleStackHoldsACard(const BoardView& view) const;
     // Closes the window through its close box and waits for the process to end.
     bool CloseThroughCloseBox(DWORD& exitCode);
 

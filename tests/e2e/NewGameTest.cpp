@@ -17,17 +17,6 @@ protected:
         ASSERT_EQ(2, game.WaitForFallingCard(*view, 3000).column);
     }
 
-    // Drops the first card onto the middle stack, so that a new board can be told from the old one.
-    void LandACardOnTheMiddleStack() {
-        game.Window().PostKey(VK_DOWN);
-        ASSERT_TRUE(WaitUntil([&] { return MiddleStackHoldsACard(); }, 2000));
-    }
-
-    bool MiddleStackHoldsACard() const {
-        ClientCapture capture(game.Window().Handle());
-        return view->HoldsCard(capture, view->StackCardRect(2, 0));
-    }
-
     DialogSeen AskForNewGame(WORD key) {
         game.Window().PostKey(key);
         DialogSeen question;
@@ -40,7 +29,7 @@ protected:
 };
 
 TEST_F(NewGameTest, F2AsksAndNoGoesOnWithTheSameGame) {
-    LandACardOnTheMiddleStack();
+    ASSERT_TRUE(game.LandACardOnTheMiddleStack(*view));
     const DialogSeen question = AskForNewGame(VK_F2);
     ASSERT_TRUE(question.window);
     EXPECT_EQ(QuitQuestion, question.text);
@@ -48,7 +37,7 @@ TEST_F(NewGameTest, F2AsksAndNoGoesOnWithTheSameGame) {
 
     DialogWatcher::Press(question, IDNO);
     ASSERT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
-    EXPECT_TRUE(MiddleStackHoldsACard()) << "the old board stays";
+    EXPECT_TRUE(game.MiddleStackHoldsACard(*view)) << "the old board stays";
     ClientCapture capture(game.Window().Handle());
     const CardSpot card = view->FindFallingCard(capture);
     const CardSpot moved = game.WaitForCardToLeave(*view, card, 1200);
@@ -65,11 +54,12 @@ TEST_F(NewGameTest, NoResumesAGameThatWasPausedBefore) {
 }
 
 TEST_F(NewGameTest, F2AndYesStartANewBoard) {
-    LandACardOnTheMiddleStack();
+    ASSERT_TRUE(game.LandACardOnTheMiddleStack(*view));
     const DialogSeen question = AskForNewGame(VK_F2);
     ASSERT_TRUE(question.window);
     DialogWatcher::Press(question, IDYES);
-    ASSERT_TRUE(WaitUntil([&] { return !MiddleStackHoldsACard(); }, 3000)) << "the new board has empty stacks";
+    ASSERT_TRUE(WaitUntil([&] { return !game.MiddleStackHoldsACard(*view); }, 3000))
+        << "the new board has empty stacks";
     EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
     // An abandoned game with a low score ends without any further message.
     PumpFor(300);

@@ -1,6 +1,5 @@
 // The Options dialog on the running game: a changed rule starts a new game at once, sound alone does not.
 #include <gtest/gtest.h>
-#include "ClientCapture.h"
 #include "GameSession.h"
 #include "Waiting.h"
 
@@ -41,17 +40,6 @@ protected:
         return options;
     }
 
-    // Lands the falling card on the middle stack, so that a new game can be told from the old one.
-    void LandACardOnTheMiddleStack() {
-        game.Window().PostKey(VK_DOWN);
-        ASSERT_TRUE(WaitUntil([&] { return MiddleStackHoldsACard(); }, 2000));
-    }
-
-    bool MiddleStackHoldsACard() const {
-        ClientCapture capture(game.Window().Handle());
-        return view->HoldsCard(capture, view->StackCardRect(2, 0));
-    }
-
     GameSession game;
     std::unique_ptr<BoardView> view;
 };
@@ -78,7 +66,7 @@ TEST_F(OptionsTest, AFreshInstallationShowsTheDefaultChoices) {
 
 TEST_F(OptionsTest, TurningTheBoardUpsideDownStartsANewGameAtOnce) {
     StartQuietGame();
-    LandACardOnTheMiddleStack();
+    ASSERT_TRUE(game.LandACardOnTheMiddleStack(*view));
     const DialogSeen options = OpenOptions();
     ASSERT_TRUE(options.window);
     DialogWatcher::Press(options, UpsideDownBox);
@@ -100,7 +88,7 @@ TEST_F(OptionsTest, TurningTheBoardUpsideDownStartsANewGameAtOnce) {
 
 TEST_F(OptionsTest, ChangingOnlyTheSoundKeepsTheGame) {
     StartQuietGame();
-    LandACardOnTheMiddleStack();
+    ASSERT_TRUE(game.LandACardOnTheMiddleStack(*view));
     const DialogSeen options = OpenOptions();
     ASSERT_TRUE(options.window);
     DialogWatcher::Press(options, SoundEffectsBox);
@@ -109,7 +97,7 @@ TEST_F(OptionsTest, ChangingOnlyTheSoundKeepsTheGame) {
     ASSERT_TRUE(game.Dialogs().WaitUntilNoneVisible(3000));
     EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
     PumpFor(200);
-    EXPECT_TRUE(MiddleStackHoldsACard()) << "the game goes on";
+    EXPECT_TRUE(game.MiddleStackHoldsACard(*view)) << "the game goes on";
 
     DWORD exitCode = 1;
     ASSERT_TRUE(game.CloseThroughCloseBox(exitCode));
@@ -118,7 +106,7 @@ TEST_F(OptionsTest, ChangingOnlyTheSoundKeepsTheGame) {
 
 TEST_F(OptionsTest, CancelKeepsTheGameAndTheSettings) {
     StartQuietGame();
-    LandACardOnTheMiddleStack();
+    ASSERT_TRUE(game.LandACardOnTheMiddleStack(*view));
     const DialogSeen options = OpenOptions();
     ASSERT_TRUE(options.window);
     DialogWatcher::Press(options, UpsideDownBox);
@@ -128,7 +116,7 @@ TEST_F(OptionsTest, CancelKeepsTheGameAndTheSettings) {
     ASSERT_TRUE(game.Dialogs().WaitUntilNoneVisible(3000));
     EXPECT_TRUE(game.Window().WaitForTitle("Zarnock", 2000));
     PumpFor(200);
-    EXPECT_TRUE(MiddleStackHoldsACard());
+    EXPECT_TRUE(game.MiddleStackHoldsACard(*view));
 
     DWORD exitCode = 1;
     ASSERT_TRUE(game.CloseThroughCloseBox(exitCode));
