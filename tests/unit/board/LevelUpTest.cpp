@@ -13,6 +13,13 @@ protected:
     }
     void LevelUp() { board->LevelUp(Window(), GetModuleHandleA(nullptr)); }
     bool DropTimerRunning() { return KillTimer(Window(), DROP_TIMER) != 0; }
+    // Stacks 1 and 3 take busting cards (K Q 5 and K Q 6) and freeze.
+    void FreezeBustedStacksOneAndThree() {
+        PutCards(1, {CodeOf(King), CodeOf(Queen), CodeOf(Five)});
+        Freeze(1);
+        PutCards(3, {CodeOf(King), CodeOf(Queen), CodeOf(Six)});
+        Freeze(3);
+    }
 };
 
 // Nothing collapses or freezes, and every new card comes over the middle column.
@@ -146,10 +153,7 @@ TEST_F(LevelUpTest, OnlyTheLowestFrozenStackThawsAndClearedFrozenStacksStayFroze
     Settings.ClearStacks = 1;
     Settings.FreezeOnBust = 1;
     NewGame();
-    PutCards(1, {CodeOf(King), CodeOf(Queen), CodeOf(Five)});
-    Freeze(1);
-    PutCards(3, {CodeOf(King), CodeOf(Queen), CodeOf(Six)});
-    Freeze(3);
+    FreezeBustedStacksOneAndThree();
     LevelUp();
     EXPECT_FALSE(StackAt(1).IsFrozen());
     EXPECT_TRUE(StackAt(3).IsFrozen());
@@ -162,10 +166,7 @@ TEST_F(LevelUpTest, OnlyTheLowestFrozenStackThawsAndClearedFrozenStacksStayFroze
 TEST_F(LevelUpTest, ThawWithoutClearingRemovesTheCardsOfOneStackForNothing) {
     Settings.FreezeOnBust = 1;
     NewGame();
-    PutCards(1, {CodeOf(King), CodeOf(Queen), CodeOf(Five)});
-    Freeze(1);
-    PutCards(3, {CodeOf(King), CodeOf(Queen), CodeOf(Six)});
-    Freeze(3);
+    FreezeBustedStacksOneAndThree();
     LevelUp();
     EXPECT_FALSE(StackAt(1).IsFrozen());
     EXPECT_EQ(CardsOn(1), 0);
