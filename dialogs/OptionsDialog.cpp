@@ -24,6 +24,20 @@ void EnableStuffBack(HWND dialog, int oneDeck) {
 }
 }  // namespace
 
+const OptionsDialog::CheckBox OptionsDialog::CheckBoxes[] = {
+    {IDC_SOUND_EFFECTS, &OptionsDialog::soundEffects}, {IDC_MUSIC, &OptionsDialog::music},
+    {IDC_LAST_STACK, &OptionsDialog::lastStack},       {IDC_UPSIDE_DOWN, &OptionsDialog::upsideDown},
+    {IDC_ONE_DECK, &OptionsDialog::oneDeck},           {IDC_STUFF_BACK, &OptionsDialog::stuffBack},
+    {IDC_GET_FASTER, &OptionsDialog::getFaster},       {IDC_VICIOUS, &OptionsDialog::freezeOnBust},
+    {IDC_SHOW_WELCOME, &OptionsDialog::showWelcome},
+};
+
+int OptionsDialog::* OptionsDialog::CheckBoxField(int controlId) {
+    for (const CheckBox& box : CheckBoxes)
+        if (box.controlId == controlId) return box.field;
+    return nullptr;
+}
+
 OptionsDialog::OptionsDialog() { LoadFromSettings(); }
 
 void OptionsDialog::LoadFromSettings() {
@@ -53,48 +67,16 @@ INT_PTR OptionsDialog::OnInitDialog(HWND dialog) {
 
 void OptionsDialog::ShowWorkingCopy(HWND dialog) const {
     CheckRadioButton(dialog, IDC_EASY, IDC_HARD, DifficultyButtonBase + difficulty);
-    SetCheck(dialog, IDC_SOUND_EFFECTS, soundEffects);
-    SetCheck(dialog, IDC_MUSIC, music);
-    SetCheck(dialog, IDC_LAST_STACK, lastStack);
-    SetCheck(dialog, IDC_UPSIDE_DOWN, upsideDown);
-    SetCheck(dialog, IDC_ONE_DECK, oneDeck);
-    SetCheck(dialog, IDC_STUFF_BACK, stuffBack);
-    SetCheck(dialog, IDC_GET_FASTER, getFaster);
-    SetCheck(dialog, IDC_VICIOUS, freezeOnBust);
-    SetCheck(dialog, IDC_SHOW_WELCOME, showWelcome);
+    for (const CheckBox& box : CheckBoxes) SetCheck(dialog, box.controlId, this->*box.field);
     EnableStuffBack(dialog, oneDeck);
 }
 
 INT_PTR OptionsDialog::OnCommand(HWND dialog, int id) {
     switch (id) {
-    case IDC_MUSIC:
-        Toggle(dialog, id, music);
-        return TRUE;
-    case IDC_SOUND_EFFECTS:
-        Toggle(dialog, id, soundEffects);
-        return TRUE;
-    case IDC_UPSIDE_DOWN:
-        Toggle(dialog, id, upsideDown);
-        return TRUE;
-    case IDC_LAST_STACK:
-        Toggle(dialog, id, lastStack);
-        return TRUE;
-    case IDC_SHOW_WELCOME:
-        Toggle(dialog, id, showWelcome);
-        return TRUE;
-    case IDC_GET_FASTER:
-        Toggle(dialog, id, getFaster);
-        return TRUE;
-    case IDC_VICIOUS:
-        Toggle(dialog, id, freezeOnBust);
-        return TRUE;
     case IDC_ONE_DECK:
         // The stuff-back field keeps its value while its box is disabled.
         Toggle(dialog, id, oneDeck);
         EnableStuffBack(dialog, oneDeck);
-        return TRUE;
-    case IDC_STUFF_BACK:
-        Toggle(dialog, id, stuffBack);
         return TRUE;
     case IDC_EASY:
     case IDC_MEDIUM:
@@ -115,7 +97,10 @@ INT_PTR OptionsDialog::OnCommand(HWND dialog, int id) {
         OnOk(dialog);
         return TRUE;
     }
-    return FALSE;
+    int OptionsDialog::*field = CheckBoxField(id);
+    if (!field) return FALSE;
+    Toggle(dialog, id, this->*field);
+    return TRUE;
 }
 
 void OptionsDialog::Toggle(HWND dialog, int controlId, int& field) {

@@ -17,6 +17,14 @@ public:
 private:
     void LoadFromSettings();
     void ShowWorkingCopy(HWND dialog) const;
+    // A check box and the working-copy field behind it.
+    struct CheckBox {
+        int controlId;
+        int OptionsDialog::*field;
+    };
+    static const CheckBox CheckBoxes[];
+    static int OptionsDialog::*CheckBoxField(int controlId);
+
     // Flips a check box's field between 0 and 1 and sets the box from it.
     void Toggle(HWND dialog, int controlId, int& field);
     void PickColor(HWND dialog, COLORREF& field);

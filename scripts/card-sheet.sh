@@ -6,8 +6,7 @@ cd "$root"
 source scripts/wine-env.sh
 
 build=${ZARNOCK_BUILD_DIR:-$root/build}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-cmake --build "$build" --target card_sheet
+zarnock_build "$build" card_sheet
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-cards.XXXXXX")
 cleanup() {

@@ -7,8 +7,7 @@ bash scripts/install-deps.sh
 source scripts/wine-env.sh
 
 build=${ZARNOCK_BUILD_DIR:-$root/build}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target zarnock cards32
+zarnock_build "$build" zarnock cards32
 
 prefix=${ZARNOCK_WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/zarnock/wineprefix}
 if [ ! -f "$prefix/system.reg" ]; then

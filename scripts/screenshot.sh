@@ -8,8 +8,7 @@ source scripts/wine-env.sh
 
 build=${ZARNOCK_BUILD_DIR:-$root/build}
 output=${1:-$root/docs/screenshot.png}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)" --target zarnock cards32 e2e_driver >/dev/null
+zarnock_build "$build" zarnock cards32 e2e_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
 driver=

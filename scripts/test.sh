@@ -7,8 +7,7 @@ bash scripts/install-deps.sh
 source scripts/wine-env.sh
 
 build=${ZARNOCK_BUILD_DIR:-$root/build}
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j "$(nproc)"
+zarnock_build "$build"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-test.XXXXXX")
 cleanup() {

@@ -1,4 +1,4 @@
-# Shared by the play and test commands: a private X display and Wine prefixes made for Zarnock.
+# Shared by the scripts: the build, a private X display and Wine prefixes made for Zarnock.
 # Sourced, not run. Never touches the user's own Wine prefix.
 
 zarnock_start_xvfb() {
@@ -36,4 +36,16 @@ zarnock_make_prefix() {
         cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
         wineserver -w
     )
+}
+
+# Configures the release build in $1 and builds the targets that follow (all when none are named).
+zarnock_build() {
+    local build=$1
+    shift
+    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+    if [ $# -gt 0 ]; then
+        cmake --build "$build" -j "$(nproc)" --target "$@"
+    else
+        cmake --build "$build" -j "$(nproc)"
+    fi
 }
