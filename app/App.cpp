@@ -4,8 +4,10 @@
 #include <shellapi.h>
 #include <cstdio>
 #include <ctime>
+#include "app/GameOverFlow.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HighScoreDialog.h"
+#include "dialogs/LevelUpNotice.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/WelcomeDialog.h"
 #include "game/Board.h"
@@ -46,10 +48,10 @@ void WriteSetting(const char* name, int value) {
 }  // namespace
 
 App::App()
-    : CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth), Height(MinimumWindowHeight),
+    : shellExecute(ShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth), Height(MinimumWindowHeight),
       MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
-      instance(nullptr), board(nullptr), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0), SongNumber(0),
-      MusicDevice(0), LastEndReason(-1), eraseFailureReported(0) {}
+      instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0), SongNumber(0),
+      MusicDevice(0), LastEndReason(-1), eraseFailureReported(0), boardCallDepth(0) {}
 
 App::~App() {}
 
@@ -129,8 +131,38 @@ void App::Cleanup(HWND) {
     if (OutlineBitmap != nullptr)
         DeleteObject(OutlineBitmap);
     OutlineBitmap = nullptr;
-    delete board;
-    board = nullptr;
+    ReleaseBoard();
+}
+
+void App::ReleaseBoard() {
+    if (board && boardCallDepth > 0)
+        releasedBoards.push_back(std::move(board));
+    board.reset();
+}
+
+App::BoardCall::BoardCall(App& app) : app(app) { ++app.boardCallDepth; }
+
+App::BoardCall::~BoardCall() {
+    if (--app.boardCallDepth == 0)
+        app.releasedBoards.clear();
+}
+
+BoardHost App::MakeBoardHost() {
+    BoardHost host;
+    host.cardWidth = CardWidth;
+    host.cardHeight = CardHeight;
+    host.drawCard = [this](HDC dc, int x, int y, int card, int mode, COLORREF background) {
+        cardLibrary.DrawCard(dc, x, y, card, mode, background);
+    };
+    host.ringBitmap = RingBitmap;
+    host.outlineBitmap = OutlineBitmap;
+    host.gameOver = [this](HWND window, int reason) { GameOver(window, reason); };
+    host.isPaused = [this] { return Paused != 0; };
+    host.isGameOver = [this] { return GameIsOver != 0; };
+    host.showLevelUpNotice = [this](HWND window) {
+        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LEVEL_UP), window, LevelUpNoticeProc, 0);
+    };
+    return host;
 }
 
 // ---- Settings ----
@@ -222,10 +254,9 @@ void App::NewGame(HWND window) {
             }
             GameOver(window, 4);
         }
-        delete board;
-        board = nullptr;
+        ReleaseBoard();
     }
-    board = new Board(window);
+    board.reset(new Board(window, MakeBoardHost()));
     GameIsOver = 0;
     InvalidateRect(window, nullptr, TRUE);
     UpdateWindow(window);
@@ -234,69 +265,13 @@ void App::NewGame(HWND window) {
         PlayNextSong(window);
 }
 
-namespace {
-const int PerfectMatchBonus = 10000;
-
-// The tenth stored high score, or the tenth default one when none can be read.
-int HighScoreThreshold() {
-    char text[255];
-    if (!RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, "score9", text, sizeof text))
-        return DefaultHighScore(1);
-    return ScoreTextValue(text);
-}
-
-void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, text, "Game Over", MB_OK); }
-
-// The high-score dialog reads the pending entry from the application when it opens.
-void EnterHighScore(App& app, HWND window, int score) {
-    app.NewEntryScore = score;
-    app.NewEntryPending = 1;
-    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
-    if (DialogBoxParamA(app.Instance(), MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
-        ReportLastError();
-    app.NewEntryPending = 0;
-    app.NewEntryScore = 0;
-}
-
-// The message of a special ending; true when the ending counts as having told the player something.
-bool ExplainEnding(HWND window, int reason, Board* board) {
-    switch (reason) {
-    case 1:
-        ShowGameOverMessage(window,
-                            "You're out of cards!  When playing with the \"One Deck\" option, you only get 52 cards "
-                            "to play with. They're recycled back into the deck every time you collapse a stack, but "
-                            "once the deck is empty, the game is over.  And that's what just happened!");
-        return true;
-    case 2:
-        ShowGameOverMessage(window,
-                            "Getting tired of this yet?  You've nearly emptied the deck, and it just so happens that "
-                            "the few remaining cards are a perfect match -- they will collapse on their own from now "
-                            "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
-                            "quirk of the rules, and the game is now over.  Hope you get a high score!");
-        if (board != nullptr)
-            board->AddWinnings(PerfectMatchBonus);
-        return true;
-    case 4:
-        return true;
-    }
-    return false;
-}
-}  // namespace
-
 void App::GameOver(HWND window, int reason) {
     LastEndReason = reason;
     GameIsOver = 1;
     SetPaused(window, true);
     StopMusic();
     MusicSuppress = 1;
-    const int threshold = HighScoreThreshold();
-    bool playerWasTold = ExplainEnding(window, reason, board);
-    if (board != nullptr && board->GetWinnings() > threshold) {
-        EnterHighScore(*this, window, board->GetWinnings());
-        playerWasTold = true;
-    }
-    if (!playerWasTold && MessageBoxA(window, "Do you want to play again?", "Game Over", MB_YESNO) == IDYES)
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
+    GameOverFlow(*this).Run(window, reason);
 }
 
 // ---- Message handlers ----
@@ -314,8 +289,10 @@ void App::OnKillFocus(HWND window) {
 void App::OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (board != nullptr && dc != nullptr)
+    if (board != nullptr && dc != nullptr) {
+        BoardCall call(*this);
         board->Paint(dc, window);
+    }
     EndPaint(window, &paint);
 }
 
@@ -335,6 +312,7 @@ int App::OnMenuSelect(HWND window, UINT flags, HMENU menu) {
 int App::OnKeyDown(HWND window, WPARAM virtualKey) {
     if (board == nullptr || Paused || GameIsOver)
         return 0;
+    BoardCall call(*this);
     const bool fallingDown = Settings.UpDown == 1;
     switch (virtualKey) {
     case VK_SPACE:
@@ -371,8 +349,10 @@ int App::OnKeyDown(HWND window, WPARAM virtualKey) {
 int App::OnTimer(HWND window, UINT_PTR timerId) {
     if (timerId != DROP_TIMER)
         return 0;
-    if (board != nullptr)
+    if (board != nullptr) {
+        BoardCall call(*this);
         board->Tick(window);
+    }
     return 1;
 }
 
@@ -500,15 +480,17 @@ int App::OnCommand(HWND window, int id, int) {
         TogglePause(window);
         return 1;
     case ID_LEVEL_UP:
-        if (board != nullptr)
-            board->LevelUp(window, instance);
+        if (board != nullptr) {
+            BoardCall call(*this);
+            board->LevelUp(window);
+        }
         return 1;
     }
     return 0;
 }
 
 void App::OpenWithShell(const char* target) {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", target, nullptr, nullptr, 0);
+    HINSTANCE result = shellExecute(nullptr, "open", target, nullptr, nullptr, 0);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         ReportLastError();
 }

@@ -1,6 +1,9 @@
 // The application object: the card library, card size, placement, game state, music, and the window's handlers.
 #pragma once
 #include <windows.h>
+#include <memory>
+#include <vector>
+#include "game/BoardHost.h"
 #include "render/CardLibrary.h"
 
 class Board;
@@ -57,7 +60,13 @@ public:
     int IsPaused() const { return Paused; }
     int IsGameOver() const { return GameIsOver; }
     HINSTANCE Instance() const { return instance; }
-    Board* CurrentBoard() const { return board; }
+    Board* CurrentBoard() const { return board.get(); }
+    // What a board of this application draws with and reports to.
+    BoardHost MakeBoardHost();
+
+    // How help and the web page are opened; tests put their own function here.
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    ShellExecuteFunction shellExecute;
 
     CardLibrary cardLibrary;
     int CardWidth;
@@ -72,7 +81,7 @@ public:
     int NewEntryPending;
     int NewEntryScore;
     HINSTANCE instance;
-    Board* board;  // owned; replaced at every new game
+    std::unique_ptr<Board> board;  // replaced at every new game
     int Paused;
     int GameIsOver;
     int Started;
@@ -88,11 +97,29 @@ private:
     // Tones go through the system's Beep on the NT platform family, else through the speaker ports.
     void ChooseTonePlayer();
     bool ResumeAllowed() const;
+    // Drops the current board. While one of its operations is still running (a modal loop inside it
+    // handled a new game or the window's destruction), the board lives on until that operation returns.
+    void ReleaseBoard();
     void OpenWithShell(const char* target);
     void ReportEraseFailure();
 
     // Set once a failed background fill has been reported, so that the erases that follow stay quiet.
     int eraseFailureReported;
+
+    // Marks a call into the board from a message handler for as long as it runs.
+    class BoardCall {
+    public:
+        explicit BoardCall(App& app);
+        virtual ~BoardCall();
+        BoardCall(const BoardCall&) = delete;
+        BoardCall& operator=(const BoardCall&) = delete;
+
+    private:
+        App& app;
+    };
+    int boardCallDepth;
+    // Boards released while an operation of theirs was running; deleted when the outermost call returns.
+    std::vector<std::unique_ptr<Board>> releasedBoards;
 };
 
 extern App TheApp;

@@ -2,8 +2,6 @@
 #include "game/Board.h"
 #include <cstdio>
 #include <cstring>
-#include "app/App.h"
-#include "dialogs/LevelUpNotice.h"
 #include "game/FallDirection.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
@@ -54,27 +52,26 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }
 }  // namespace
 
-Board::Board(HWND window)
-    : shoe(nullptr), stacks(nullptr), boardRect(), clientRect(), column(-1), homeColumn(0), spawnX(0),
-      spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), landingInProgress(false) {
+Board::Board(HWND window, const BoardHost& host)
+    : host(host), shoe(new Shoe(this->host)), stacks(new StackList(this->host)), boardRect(), clientRect(),
+      column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
+      fallingPlaced(false), landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
-    shoe = new Shoe();
     // The first deal fills the empty deck; that refill never ends a game.
     shoe->DealNext(window);
-    stacks = new StackList();
     stacks->CreateStacks();
 }
 
-Board::~Board() {
-    delete shoe;
-    delete stacks;
-}
+Board::~Board() {}
+
+bool Board::WindowGone(HWND window) { return !IsWindow(window); }
 
 void Board::Paint(HDC dc, HWND window) {
     GetClientRect(window, &clientRect);
     stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
     stacks->DrawAll(dc);
     PlaceFallingCard(window, dc);
+    if (WindowGone(window)) return;
     DrawStatus(dc);
 }
 
@@ -90,13 +87,13 @@ void Board::PlaceFallingCard(HWND window, HDC dc) {
         shoe->SetFallingPos(ColumnX(column), spawnY);
         fallingPlaced = true;
     }
-    if (TheApp.IsGameOver()) return;
+    if (host.isGameOver()) return;
     shoe->DrawFalling(dc);
-    if (!landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1) TheApp.GameOver(window, 0);
+    if (!landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1) host.gameOver(window, 0);
 }
 
 bool Board::CardInPlay() const {
-    return column >= 0 && fallingPlaced && shoe->Falling() && !TheApp.IsGameOver();
+    return column >= 0 && fallingPlaced && shoe->Falling() && !host.isGameOver();
 }
 
 void Board::Tick(HWND window) {
@@ -128,7 +125,7 @@ void Board::MoveSideways(HWND window, int step) {
     if (distance < 0) return;  // the edge of the board, or a stack that reaches above the card
     {
         WindowDC dc(window);
-        shoe->MoveBy((TheApp.CardWidth + ColumnGap) * (target - column), 0, dc);
+        shoe->MoveBy((host.cardWidth + ColumnGap) * (target - column), 0, dc);
     }
     column = target;
     if (distance == 0) Land(window);
@@ -186,7 +183,9 @@ void Board::Land(HWND window) {
     }
     if (cardsThisLevel >= CardsPerLevel) SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_LEVEL_UP, 0), 0);
     landingInProgress = false;
+    if (WindowGone(window)) return;
     PlaceFallingCard(window, dc);
+    if (WindowGone(window)) return;
     DrawStatus(dc);
 }
 
@@ -195,7 +194,7 @@ void Board::CollapseNewestCards(HDC dc, double multiplier) {
     // A length of 0 never collapses, whatever MinCollapse is: an empty group would only deal the
     // stack a new dealer hand.
     if (length <= 0 || length < Settings.MinCollapse) return;
-    const int points = stacks->Collapse(dc, column, length, shoe);
+    const int points = stacks->Collapse(dc, column, length, shoe.get());
     winnings += static_cast<int>(points * multiplier);
 }
 
@@ -208,7 +207,7 @@ bool Board::FreezeIfBust(HDC dc) {
 void Board::EndGame(HWND window, HDC dc, int reason) {
     shoe->SetDeckTop(-2);
     DrawStatus(dc);
-    TheApp.GameOver(window, reason);
+    host.gameOver(window, reason);
 }
 
 double Board::ScoreMultiplier() const {
@@ -228,10 +227,11 @@ int Board::NextDropInterval(int interval) {
     return IntervalStep;
 }
 
-void Board::LevelUp(HWND window, HINSTANCE instance) {
+void Board::LevelUp(HWND window) {
     KillTimer(window, DROP_TIMER);
     if (Settings.GetFaster) Settings.DropInterval = NextDropInterval(Settings.DropInterval);
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LEVEL_UP), window, LevelUpNoticeProc, 0);
+    host.showLevelUpNotice(window);
+    if (WindowGone(window)) return;
     {
         WindowDC dc(window);
         if (Settings.ClearStacks) {
@@ -241,7 +241,7 @@ void Board::LevelUp(HWND window, HINSTANCE instance) {
         if (Settings.FreezeOnBust) UnfreezeFirstFrozen(dc);
     }
     // The notice took the focus: a pause or a game over may have come meanwhile, and then stays.
-    if (!TheApp.IsGameOver() && !TheApp.IsPaused())
+    if (!host.isGameOver() && !host.isPaused())
         SetTimer(window, DROP_TIMER, Settings.DropInterval, nullptr);
     ++level;
     cardsThisLevel = 0;
@@ -250,7 +250,7 @@ void Board::LevelUp(HWND window, HINSTANCE instance) {
 void Board::UnfreezeFirstFrozen(HDC dc) {
     for (int i = 0; i < stacks->Count(); ++i) {
         if (stacks->IsFrozen(i)) {
-            stacks->Unfreeze(dc, i, shoe);
+            stacks->Unfreeze(dc, i, shoe.get());
             return;
         }
     }
@@ -265,7 +265,7 @@ int Board::DistanceToLanding(int cardY, int index) const {
     return stacks->DistanceToLanding(cardY, index);
 }
 
-int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (TheApp.CardWidth + ColumnGap); }
+int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (host.cardWidth + ColumnGap); }
 
 void Board::DrawStatus(HDC dc) {
     SetTextColor(dc, Settings.ForegroundColor);
@@ -292,8 +292,8 @@ void Board::DrawDeckCount(HDC dc) {
 }
 
 void Board::DrawStackCaptions(HDC dc) {
-    const int width = TheApp.CardWidth;
-    const int height = TheApp.CardHeight;
+    const int width = host.cardWidth;
+    const int height = host.cardHeight;
     const int pitch = (boardRect.right - boardRect.left - width) / (StackCount - 1);
     const bool fallingDown = FallDirection() == 1;
     const int dealerTop = fallingDown ? boardRect.bottom + TextMargin : spawnY + height + TextMargin;

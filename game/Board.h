@@ -1,6 +1,8 @@
 // One game in progress: the falling card, its moves and landing, scoring, levels and the status text.
 #pragma once
 #include <windows.h>
+#include <memory>
+#include "game/BoardHost.h"
 
 class Shoe;
 class StackList;
@@ -13,8 +15,9 @@ const int CardsPerLevel = 52;
 
 class Board {
 public:
-    // Deals the first falling card and the five stacks' dealer hands; draws nothing.
-    explicit Board(HWND window);
+    // Deals the first falling card and the five stacks' dealer hands; draws nothing. The board keeps its
+    // own copy of the host.
+    Board(HWND window, const BoardHost& host);
     virtual ~Board();
 
     void Paint(HDC dc, HWND window);
@@ -23,7 +26,7 @@ public:
     void MoveRight(HWND window);
     void Drop(HWND window);
     void Swap(HWND window);
-    void LevelUp(HWND window, HINSTANCE instance);
+    void LevelUp(HWND window);
 
     int GetWinnings() const;
     void AddWinnings(int amount);
@@ -74,8 +77,13 @@ private:
     void FormatPlayerCaption(int index, char* text, int size) const;
     void FormatDealerCaption(int index, char* text, int size) const;
 
-    Shoe* shoe;
-    StackList* stacks;
+    // The host may end the game or show the notice in a modal loop, during which the window can be
+    // destroyed: the operation that called it then stops.
+    static bool WindowGone(HWND window);
+
+    const BoardHost host;
+    std::unique_ptr<Shoe> shoe;
+    std::unique_ptr<StackList> stacks;
     RECT boardRect;
     RECT clientRect;
     int column;

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+struct BoardHost;
+
 using CardCode = int;
 
 enum CardDrawMode { FaceUp = 0, FaceDown = 1, EmptySlot = 8 };
@@ -30,8 +32,9 @@ public:
     int DrawMode() const;
     CardCode Code() const;
 
-    // Draws the card with its top-left corner at (x, y), or erases it with the background colour.
-    void Draw(HDC dc, int x, int y, bool visible) const;
+    // Draws the card with its top-left corner at (x, y) through the host's card images, or erases it
+    // with the background colour.
+    void Draw(HDC dc, int x, int y, bool visible, const BoardHost& host) const;
 
 private:
     CardCode code;

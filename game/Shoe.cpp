@@ -1,7 +1,7 @@
 // The deck and the falling card: dealing, refilling and shuffling, swaps, returns, and the falling-card sprite.
 #include "game/Shoe.h"
 #include <algorithm>
-#include "app/App.h"
+#include "game/BoardHost.h"
 #include "game/Random.h"
 #include "game/Stack.h"
 #include "render/MemoryDC.h"
@@ -23,8 +23,8 @@ const int PerfectMatchMaxTop = 12;
 const int PerfectMatchLimit = 32;
 }
 
-Shoe::Shoe()
-    : fallingX(0), fallingY(0), falling(nullptr), deck(), top(-1), reshuffled(0), exhausted(0),
+Shoe::Shoe(const BoardHost& host)
+    : host(host), fallingX(0), fallingY(0), falling(nullptr), deck(), top(-1), reshuffled(0), exhausted(0),
       perfectMatches(0), backgroundSaved(0) {}
 
 Shoe::~Shoe() { delete falling; }
@@ -141,7 +141,7 @@ bool Shoe::CheckPerfectMatch() {
     if (Settings.OneDeck != RecyclingDeck) return false;
     bool match = false;
     if (top >= PerfectMatchMinTop && top <= PerfectMatchMaxTop) {
-        Stack scratch;
+        Stack scratch(host);
         for (int i = 0; i <= top; ++i) scratch.AddCard(new Card(deck[i]));
         match = scratch.CollapseLength() == top + 1;
     }
@@ -218,7 +218,7 @@ void Shoe::MoveBy(int dx, int dy, HDC dc) { MoveTo(fallingX + dx, fallingY + dy,
 
 void Shoe::DrawFalling(HDC dc) {
     SaveBackground(dc);
-    if (falling) falling->Draw(dc, fallingX, fallingY, true);
+    if (falling) falling->Draw(dc, fallingX, fallingY, true, host);
 }
 
 void Shoe::HideFalling(HDC dc) {
@@ -234,12 +234,12 @@ bool Shoe::BackgroundSaved() const { return backgroundSaved != 0; }
 
 void Shoe::SaveBackground(HDC dc) {
     if (backgroundSaved) return;
-    Bitmap saved(CreateCompatibleBitmap(dc, TheApp.CardWidth, TheApp.CardHeight));
+    Bitmap saved(CreateCompatibleBitmap(dc, host.cardWidth, host.cardHeight));
     if (!saved) return;
     {
         MemoryDC copy(dc);
         copy.Select(saved);
-        BitBlt(copy, 0, 0, TheApp.CardWidth, TheApp.CardHeight, dc, fallingX, fallingY, SRCCOPY);
+        BitBlt(copy, 0, 0, host.cardWidth, host.cardHeight, dc, fallingX, fallingY, SRCCOPY);
     }
     background = std::move(saved);
     backgroundSaved = 1;
@@ -249,7 +249,7 @@ void Shoe::RestoreBackground(HDC dc) {
     {
         MemoryDC copy(dc);
         copy.Select(background);
-        BitBlt(dc, fallingX, fallingY, TheApp.CardWidth, TheApp.CardHeight, copy, 0, 0, SRCCOPY);
+        BitBlt(dc, fallingX, fallingY, host.cardWidth, host.cardHeight, copy, 0, 0, SRCCOPY);
     }
     DiscardBackground();
 }

@@ -5,11 +5,14 @@
 #include "game/Card.h"
 #include "render/GdiObject.h"
 
+struct BoardHost;
+
 class Shoe {
 public:
     static const int DeckCapacity = 104;
 
-    Shoe();
+    // The host draws the falling card; it outlives the shoe.
+    explicit Shoe(const BoardHost& host);
     // Deletes the falling card and the saved background bitmap.
     virtual ~Shoe();
     Shoe(const Shoe&) = delete;
@@ -65,6 +68,7 @@ private:
     bool DeckIsFull() const;
     void ReplaceFalling(CardCode code);
 
+    const BoardHost& host;
     int fallingX;
     int fallingY;
     Card* falling;

@@ -44,8 +44,8 @@ int MediumCardValue(int rank, int total) {
 }
 }
 
-Stack::Stack()
-    : head(nullptr), base(nullptr), count(0), x(0), y(0), dealerTotal(0), dealerUpCard(0), frozen(0) {
+Stack::Stack(const BoardHost& host)
+    : host(host), head(nullptr), base(nullptr), count(0), x(0), y(0), dealerTotal(0), dealerUpCard(0), frozen(0) {
     Card* marker = new Card(PlaceholderCode);
     marker->SetDrawMode(EmptySlot);
     base = new CardNode(marker);
@@ -87,7 +87,7 @@ void Stack::SetPosition(int newX, int newY) {
 void Stack::Draw(HDC dc) const {
     int dy = 0;
     for (CardNode* node = base; node; node = node->prev) {
-        node->card->Draw(dc, x, y + dy, true);
+        node->card->Draw(dc, x, y + dy, true, host);
         if (node != base) dy -= CardStep * FallDirection();
     }
 }
@@ -110,13 +110,13 @@ int Stack::Collapse(HDC dc, int n, Shoe* shoe) {
     int dy = NewestCardOffset();
     for (int i = 0; i < n && head != base; ++i) {
         Card* card = PopCard();
-        if (dc) card->Draw(dc, x, y + dy, false);
+        if (dc) card->Draw(dc, x, y + dy, false, host);
         // The face-down card of a frozen stack was never dealt, so it does not go into the deck.
         if (shoe && Settings.OneDeck == RecyclingDeck && card->DrawMode() != FaceDown)
             shoe->ReturnToDeck(card->Code());
         delete card;
         if (count > 0) dy += CardStep * FallDirection();
-        if (dc) head->card->Draw(dc, x, y + dy, true);
+        if (dc) head->card->Draw(dc, x, y + dy, true, host);
         PlayTone(220 + 110 * i, 600 / (i + 4) + 50, Settings.Beep);
     }
     DealDealerHand();
@@ -127,7 +127,7 @@ int Stack::ClearAll(HDC dc) {
     int points = 0;
     int dy = NewestCardOffset();
     while (Card* card = PopCard()) {
-        if (dc) card->Draw(dc, x, y + dy, false);
+        if (dc) card->Draw(dc, x, y + dy, false, host);
         PlayTone(120, 50, Settings.Beep);
         if (count > 0) dy += CardStep * FallDirection();
         points += ClearingPoints(card->Code());
@@ -161,7 +161,7 @@ void Stack::Freeze(HDC dc) {
     if (frozen || !dc) return;
     Card* faceDown = new Card(PlaceholderCode);
     faceDown->SetDrawMode(FaceDown);
-    faceDown->Draw(dc, x, NextCardY(), true);
+    faceDown->Draw(dc, x, NextCardY(), true, host);
     AddCard(faceDown);
     frozen = 1;
 }

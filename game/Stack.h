@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "game/Card.h"
 
+struct BoardHost;
 class CardNode;
 class Shoe;
 
@@ -10,7 +11,8 @@ const int CardStep = 24;  // pixels between the cards of a stack
 
 class Stack {
 public:
-    Stack();
+    // The host draws the cards; it outlives the stack.
+    explicit Stack(const BoardHost& host);
     // Deletes every card and node, then the marker card and the base node.
     virtual ~Stack();
 
@@ -68,6 +70,7 @@ private:
     // y offset of the newest card from the base, against the direction of fall.
     int NewestCardOffset() const;
 
+    const BoardHost& host;
     CardNode* head;
     CardNode* base;
     int count;

@@ -1,6 +1,6 @@
 // The five stacks of a game: indexed access, drawing and clearing all of them, and the board layout.
 #include "game/StackList.h"
-#include "app/App.h"
+#include "game/BoardHost.h"
 #include "game/FallDirection.h"
 #include "game/Stack.h"
 #include "game/StackNode.h"
@@ -13,7 +13,7 @@ const int EntryDistance = 12 * CardStep;  // a new card enters twelve card steps
 const int MiddleColumn = 2;
 }
 
-StackList::StackList() : first(nullptr), count(0) {}
+StackList::StackList(const BoardHost& host) : host(host), first(nullptr), count(0) {}
 
 StackList::~StackList() {
     while (first) {
@@ -26,7 +26,7 @@ StackList::~StackList() {
 
 void StackList::CreateStacks() {
     for (int i = 0; i < StackCount; ++i)
-        Append(new Stack());
+        Append(new Stack(host));
 }
 
 bool StackList::Append(Stack* stack) {
@@ -66,8 +66,8 @@ int StackList::ClearAll(HDC dc) {
 }
 
 void StackList::Layout(const RECT& client, int& spawnX, int& spawnY, int& homeColumn, RECT& boardRect) {
-    const int width = TheApp.CardWidth;
-    const int height = TheApp.CardHeight;
+    const int width = host.cardWidth;
+    const int height = host.cardHeight;
     const int direction = FallDirection();
     const int centre = (client.left + client.right) / 2;
     const int x0 = centre - (StackCount * width) / 2 - RowSideMargin;

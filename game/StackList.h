@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "game/Card.h"
 
+struct BoardHost;
 class Shoe;
 class Stack;
 class StackNode;
@@ -11,7 +12,8 @@ const int StackCount = 5;
 
 class StackList {
 public:
-    StackList();
+    // The host draws the stacks and gives the card size; it outlives the list.
+    explicit StackList(const BoardHost& host);
     // Deletes every node (and so every stack) from the first to the last.
     virtual ~StackList();
 
@@ -40,6 +42,7 @@ public:
     int Collapse(HDC dc, int index, int n, Shoe* shoe);
 
 private:
+    const BoardHost& host;
     StackNode* first;
     int count;
 };

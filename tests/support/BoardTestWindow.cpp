@@ -1,9 +1,10 @@
 // The hidden board test window: its class, its window procedure and its painting.
 #include "support/BoardTestWindow.h"
-#include "app/App.h"
+#include "dialogs/LevelUpNotice.h"
 #include "game/Board.h"
 #include "render/WindowDC.h"
 #include "resources/ResourceIds.h"
+#include "support/GameTestEnvironment.h"
 
 namespace {
 const char ClassName[] = "ZarnockBoardTestWindow";
@@ -30,9 +31,20 @@ BoardTestWindow::~BoardTestWindow() {
     if (window) DestroyWindow(window);
 }
 
-void BoardTestWindow::Attach(Board* attached) {
-    board = attached;
-    TheApp.board = attached;
+void BoardTestWindow::Attach(Board* attached) { board = attached; }
+
+BoardHost BoardTestWindow::Host() {
+    BoardHost host = CardHost();
+    host.gameOver = [this](HWND, int reason) {
+        gameIsOver = true;
+        lastEndReason = reason;
+    };
+    host.isPaused = [this] { return paused; };
+    host.isGameOver = [this] { return gameIsOver; };
+    host.showLevelUpNotice = [](HWND owner) {
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_LEVEL_UP), owner, LevelUpNoticeProc, 0);
+    };
+    return host;
 }
 
 void BoardTestWindow::Paint() {
@@ -66,7 +78,7 @@ LRESULT BoardTestWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_COMMAND && LOWORD(wParam) == ID_LEVEL_UP && board) {
         ++levelUps;
         if (beforeLevelUp) beforeLevelUp();
-        board->LevelUp(window, GetModuleHandleA(nullptr));
+        board->LevelUp(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -1,7 +1,8 @@
-// A hidden window for board tests: it paints the board and routes the level-up command to it.
+// A hidden window for board tests: it hosts a board, paints it and routes the level-up command to it.
 #pragma once
 #include <windows.h>
 #include <functional>
+#include "game/BoardHost.h"
 
 class Board;
 
@@ -9,15 +10,17 @@ class BoardTestWindow {
 public:
     // A hidden pop-up window whose client area has exactly this size.
     BoardTestWindow(int clientWidth, int clientHeight);
-    // Detaches the board from the application and destroys the window.
+    // Destroys the window.
     virtual ~BoardTestWindow();
     BoardTestWindow(const BoardTestWindow&) = delete;
     BoardTestWindow& operator=(const BoardTestWindow&) = delete;
 
     HWND Handle() const { return window; }
-    // The board that paints and level-ups go to (not owned); it also becomes the application's board,
-    // so that the game-over flow finds it. Attach(nullptr) before the board is deleted.
+    // The board that paints and level-ups go to (not owned). Attach(nullptr) before the board is deleted.
     void Attach(Board* board);
+    // The card images of CardHost(), and the game state below: an ending sets gameIsOver and
+    // lastEndReason, the level-up notice is the game's own dialog.
+    BoardHost Host();
     // Paints the whole board through a device context of the window, as a paint message does.
     void Paint();
     void SetClientSize(int clientWidth, int clientHeight);
@@ -26,6 +29,10 @@ public:
 
     // Runs inside the level-up command, just before the board's LevelUp.
     std::function<void()> beforeLevelUp;
+
+    bool paused = true;
+    bool gameIsOver = false;
+    int lastEndReason = -1;  // the reason of the last ending; -1 while none came
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

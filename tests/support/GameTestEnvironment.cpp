@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include "app/App.h"
 #include "game/Random.h"
+#include "render/CardLibrary.h"
 #include "resources/ResourceIds.h"
 
 void PrepareGameForTests() {
@@ -23,6 +24,22 @@ void PrepareGameForTests() {
     Settings.Music = 0;
     Settings.UsePlatformBeep = 1;
     TheApp.GameIsOver = 0;
+}
+
+const BoardHost& CardHost() {
+    static CardLibrary library;
+    static BoardHost host;
+    if (!library.IsLoaded() && library.Load(nullptr)) {
+        HINSTANCE instance = GetModuleHandleA(nullptr);
+        host.cardWidth = library.CardWidth();
+        host.cardHeight = library.CardHeight();
+        host.drawCard = [](HDC dc, int x, int y, int card, int mode, COLORREF background) {
+            library.DrawCard(dc, x, y, card, mode, background);
+        };
+        host.ringBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_RING));
+        host.outlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_OUTLINE));
+    }
+    return host;
 }
 
 int GeneratorValueFor(int result, int limit, int base) {

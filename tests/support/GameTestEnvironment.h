@@ -2,7 +2,12 @@
 #pragma once
 #include <deque>
 #include <vector>
+#include "game/BoardHost.h"
 #include "settings/SettingsRecord.h"
+
+// Card images and marker bitmaps of the test program's own (loaded on first use), for stacks, shoes and
+// cards built without a board. Its game callbacks are left empty: a call through them fails loudly.
+const BoardHost& CardHost();
 
 // Loads cards32.dll and the marker bitmaps into TheApp (once) and resets Settings to the defaults,
 // with sound effects and music off and the drop interval of a new game.

@@ -47,7 +47,7 @@ protected:
     // A new game whose first card is placed over its column, as the first paint does.
     void StartGame() {
         TheApp.NewGame(window);
-        ASSERT_NE(nullptr, TheApp.board);
+        ASSERT_NE(nullptr, TheApp.CurrentBoard());
         PaintBoard();
     }
 

@@ -124,7 +124,7 @@ TEST_F(KeyTest, KeysDoNothingWhilePausedOrAfterTheGameIsOverOrWhenNotListed) {
 
 TEST_F(MainWindowTest, NewGameAnsweredNoKeepsTheGameAndResumesIt) {
     StartGame();
-    Board* running = TheApp.board;
+    Board* running = TheApp.CurrentBoard();
     const int column = running->Column();
     TheApp.SetPaused(window, true);  // paused with F3 before
     MessageBoxAnswerer answerer(IDNO);
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, NewGameAnsweredNoKeepsTheGameAndResumesIt) {
     ASSERT_EQ(1u, answerer.Seen().size());
     EXPECT_EQ("New Game", answerer.Seen()[0].caption);
     EXPECT_EQ("Are you sure you want to quit the current game?", answerer.Seen()[0].text);
-    EXPECT_EQ(running, TheApp.board);
+    EXPECT_EQ(running, TheApp.CurrentBoard());
     EXPECT_EQ(column, TheApp.board->Column());
     EXPECT_FALSE(TheApp.IsPaused());
     EXPECT_FALSE(TheApp.IsGameOver());
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, NewGameAnsweredYesAbandonsTheGameAndStartsAnother) {
     TheApp.NewGame(window);
     EXPECT_EQ(1u, answerer.Seen().size());
     EXPECT_EQ(4, TheApp.LastEndReason);
-    ASSERT_NE(nullptr, TheApp.board);
+    ASSERT_NE(nullptr, TheApp.CurrentBoard());
     EXPECT_EQ(-1, TheApp.board->Column());  // the new board's card is placed at its first paint
     EXPECT_EQ(0, TheApp.board->GetWinnings());
     EXPECT_FALSE(TheApp.IsGameOver());
@@ -316,7 +316,7 @@ TEST_F(MainWindowTest, ClosingSavesThePlacementAndTheSettings) {
     EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "MinMax", 9));
     EXPECT_EQ(3u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "DealerOption", 0));
     // Destroying the window cleaned up.
-    EXPECT_EQ(nullptr, TheApp.board);
+    EXPECT_EQ(nullptr, TheApp.CurrentBoard());
     EXPECT_FALSE(TheApp.cardLibrary.IsLoaded());
     EXPECT_EQ(nullptr, TheApp.RingBitmap);
     RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);

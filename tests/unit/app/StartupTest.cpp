@@ -57,7 +57,7 @@ TEST_F(StartupTest, FirstRunOpensMaximizedWithTheFirstGameRunning) {
     EXPECT_EQ(TheApp.cardLibrary.CardHeight(), TheApp.CardHeight);
     EXPECT_NE(nullptr, TheApp.RingBitmap);
     EXPECT_NE(nullptr, TheApp.OutlineBitmap);
-    EXPECT_NE(nullptr, TheApp.board);
+    EXPECT_NE(nullptr, TheApp.CurrentBoard());
     EXPECT_EQ(1, TheApp.Started);
     EXPECT_FALSE(TheApp.IsPaused());
     EXPECT_EQ(1, Settings.UsePlatformBeep);  // the NT platform family

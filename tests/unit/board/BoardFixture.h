@@ -4,7 +4,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include "app/App.h"
 #include "game/Board.h"
 #include "game/Card.h"
 #include "game/Shoe.h"
@@ -15,11 +14,9 @@
 #include "support/BoardTestWindow.h"
 #include "support/GameTestEnvironment.h"
 #include "support/MessageBoxAnswerer.h"
+#include "support/TestCards.h"
 
-// Card codes by rank index (0 ace .. 12 king) and suit.
-inline CardCode CodeOf(int rank, int suit = 0) { return rank * 4 + suit; }
-const int Ace = 0, Two = 1, Three = 2, Four = 3, Five = 4, Six = 5, Seven = 6, Eight = 7, Nine = 8, Ten = 9,
-          Jack = 10, Queen = 11, King = 12;
+using namespace Rank;
 
 const int TestClientWidth = 452;  // puts the five 71-pixel stacks at 9, 100, 191, 282, 373
 const int TestClientHeight = 480;
@@ -38,18 +35,14 @@ protected:
 
     void SetUp() override {
         PrepareGameForTests();
-        TheApp.LastEndReason = -1;
-        TheApp.Paused = 1;
-        ASSERT_EQ(TheApp.CardWidth, 71);
-        ASSERT_EQ(TheApp.CardHeight, 96);
+        ASSERT_EQ(CardHost().cardWidth, 71);
+        ASSERT_EQ(CardHost().cardHeight, 96);
     }
 
     void TearDown() override {
         window.Attach(nullptr);
         board.reset();
         KillTimer(window.Handle(), DROP_TIMER);
-        TheApp.GameIsOver = 0;
-        TheApp.Paused = 1;
     }
 
     HWND Window() const { return window.Handle(); }
@@ -57,9 +50,9 @@ protected:
     // A new game with the current settings and random script; painted once unless told otherwise.
     Board& NewGame(bool paint = true) {
         window.Attach(nullptr);
-        board.reset(new Board(Window()));
+        board.reset(new Board(Window(), window.Host()));
         window.Attach(board.get());
-        TheApp.GameIsOver = 0;
+        window.gameIsOver = false;
         if (paint) window.Paint();
         return *board;
     }

@@ -114,7 +114,7 @@ TEST_F(PlacementTest, AfterABustFreezesTheLandingColumnTheNextCardGoesRightElseL
     LandInColumn(1);  // bust: the free column to its right comes first
     EXPECT_TRUE(StackAt(1).IsFrozen());
     EXPECT_EQ(board->Column(), 2);
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
 }
 
 TEST_F(FallingCardTest, TwelveCardsUnderANewCardEndTheGameWithNoRoom) {
@@ -122,8 +122,8 @@ TEST_F(FallingCardTest, TwelveCardsUnderANewCardEndTheGameWithNoRoom) {
     NewGame(false);
     PutCards(2, {36, 37, 38, 39, 36, 37, 38, 39, 36, 37, 38, 39});
     window.Paint();
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 0);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 0);
     EXPECT_EQ(board->Column(), 2);
 }
 
@@ -132,15 +132,15 @@ TEST_F(FallingCardTest, ElevenCardsLeaveRoomForTwoTicks) {
     NewGame(false);
     PutCards(2, {36, 37, 38, 39, 36, 37, 38, 39, 36, 37, 38});
     window.Paint();
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
     EXPECT_EQ(Distance(), 24);
     Tick();
     EXPECT_EQ(CardsOn(2), 11);
     Tick();
     EXPECT_EQ(CardsOn(2), 12);
     // The next card over the same column now has no room.
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 0);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 0);
 }
 
 TEST_F(FallingCardTest, MovesStopAtBothEdges) {
@@ -249,7 +249,7 @@ TEST_F(FallingCardTest, DropFromBetweenTheStepsEndsExactlyOnTheLandingPlace) {
     Tick(1);
     board->Drop(Window());
     EXPECT_EQ(CardsOn(2), 1);
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
 }
 
 TEST_F(FallingCardTest, SwapKeepsPositionColumnAndHeight) {
@@ -278,7 +278,7 @@ TEST_F(FallingCardTest, NothingMovesBeforeTheFirstPaintOrAfterTheGameIsOver) {
     EXPECT_EQ(board->CardsThisLevel(), 0);
 
     window.Paint();
-    TheApp.GameIsOver = 1;
+    window.gameIsOver = true;
     Tick(30);
     board->Drop(Window());
     EXPECT_EQ(TheShoe().FallingY(), 20);

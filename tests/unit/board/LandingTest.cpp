@@ -15,7 +15,7 @@ protected:
         script.RandomCard(first);
         for (int i = 0; i < StackCount; ++i) script.EasyHand(21, Ace);
     }
-    void LevelUp() { board->LevelUp(Window(), GetModuleHandleA(nullptr)); }
+    void LevelUp() { board->LevelUp(Window()); }
     ScriptedRandom script;
 };
 
@@ -34,7 +34,7 @@ TEST_P(MultiplierTest, MultiplierAndTheChargeForOneLandedCard) {
     Settings.DealerOption = row.dealerOption;
     Settings.FreezeOnBust = row.freezeOnBust;
     NewGame();
-    for (int i = 0; i < row.levelUps; ++i) board->LevelUp(Window(), GetModuleHandleA(nullptr));
+    for (int i = 0; i < row.levelUps; ++i) board->LevelUp(Window());
     EXPECT_DOUBLE_EQ(board->ScoreMultiplier(), row.multiplier);
     board->Drop(Window());
     EXPECT_EQ(CardsOn(2), 1);
@@ -92,7 +92,7 @@ TEST_F(LandingTest, BustStackFreezesWithItsFaceDownCardAndTheNextCardMovesOn) {
     EXPECT_EQ(StackAt(2).CardAt(0)->DrawMode(), FaceDown);
     EXPECT_EQ(board->Column(), 3);
     EXPECT_EQ(board->GetWinnings(), -10);
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
 }
 
 TEST_F(LandingTest, CollapseComesFirstThenWhatRemainsFreezes) {
@@ -119,11 +119,11 @@ TEST_F(LandingTest, FreezeThatLeavesNoFreeStackEndsTheGameWithoutDealing) {
     const int firstCode = TheShoe().Falling()->Code();
     PutCards(2, {CodeOf(King, 1), CodeOf(Queen, 2), CodeOf(Jack, 3)});
     window.Paint();
-    ASSERT_FALSE(TheApp.IsGameOver());
+    ASSERT_FALSE(window.gameIsOver);
     const int cardsLeft = TheShoe().CardsLeft();
     FallAndLand();
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 0);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 0);
     EXPECT_TRUE(StackAt(2).IsFrozen());
     EXPECT_EQ(StackAt(2).CardAt(1)->Code(), firstCode);
     EXPECT_EQ(TheShoe().Falling(), nullptr);  // no new card was dealt
@@ -132,7 +132,7 @@ TEST_F(LandingTest, FreezeThatLeavesNoFreeStackEndsTheGameWithoutDealing) {
     EXPECT_EQ(board->Level(), 0);
     // A repaint of the finished game finds no falling card and changes nothing.
     window.Paint();
-    EXPECT_EQ(TheApp.LastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, 0);
 }
 
 TEST_F(LandingTest, OutOfCardsEndsTheGameWithReason1AndAnEmptyDeckCounter) {
@@ -141,8 +141,8 @@ TEST_F(LandingTest, OutOfCardsEndsTheGameWithReason1AndAnEmptyDeckCounter) {
     NewGame();
     TheShoe().SetDeck({});
     FallAndLand();
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 1);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 1);
     EXPECT_EQ(TheShoe().CardsLeft() + 1, 0);
     EXPECT_EQ(CardsOn(2), 1);
     // The card dealt by the refill is never drawn, and nothing moves any more.
@@ -164,11 +164,11 @@ TEST_F(LandingTest, PerfectMatchEndsTheGameWithReason2) {
     // Three sevens make 21 on their own: dealt onto the king they collapse, go back, and come again.
     TheShoe().SetDeck({CodeOf(Seven), CodeOf(Seven, 1), CodeOf(Seven, 2)});
     int landings = 0;
-    while (!TheApp.IsGameOver() && landings < 200) {
+    while (!window.gameIsOver && landings < 200) {
         FallAndLand();
         ++landings;
     }
-    EXPECT_EQ(TheApp.LastEndReason, 2);
+    EXPECT_EQ(window.lastEndReason, 2);
     EXPECT_TRUE(TheShoe().Exhausted());
     EXPECT_EQ(TheShoe().PerfectMatches(), 32);
     EXPECT_EQ(landings, 1 + 3 * 31);

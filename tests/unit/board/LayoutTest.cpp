@@ -13,7 +13,7 @@ protected:
     };
 
     Geometry LayOut(int left, int top, int right, int bottom) {
-        StackList list;
+        StackList list{CardHost()};
         list.CreateStacks();
         Geometry g = {};
         const RECT client = {left, top, right, bottom};
@@ -80,7 +80,7 @@ TEST_F(LayoutTest, NarrowClientAreaIsNeitherClippedNorShrunk) {
 }
 
 TEST_F(LayoutTest, StackListGivesItsStacksInOrderAndNoneOutsideThem) {
-    StackList list;
+    StackList list{CardHost()};
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.At(0), nullptr);
     list.CreateStacks();
@@ -89,13 +89,13 @@ TEST_F(LayoutTest, StackListGivesItsStacksInOrderAndNoneOutsideThem) {
     EXPECT_EQ(list.At(5), nullptr);
     EXPECT_EQ(list.At(-1), nullptr);
     EXPECT_EQ(list.DistanceToLanding(0, 5), -1);
-    Stack* extra = new Stack();
+    Stack* extra = new Stack(CardHost());
     EXPECT_TRUE(list.Append(extra));
     EXPECT_EQ(list.At(5), extra);
 }
 
 TEST_F(LayoutTest, IndexedOperationsReachTheStackAtThatIndex) {
-    StackList list;
+    StackList list{CardHost()};
     list.CreateStacks();
     int spawnX, spawnY, home;
     RECT rect;
@@ -116,7 +116,7 @@ TEST_F(LayoutTest, IndexedOperationsReachTheStackAtThatIndex) {
 }
 
 TEST_F(LayoutTest, ClearingFiveEmptyStacksCostsNothing) {
-    StackList list;
+    StackList list{CardHost()};
     list.CreateStacks();
     WindowDC dc(Window());
     EXPECT_EQ(list.ClearAll(dc), 0);
@@ -151,5 +151,5 @@ TEST_F(LayoutTest, RepaintOfAWiderWindowRecentresAndKeepsTheFallingCardOverItsCo
     EXPECT_EQ(board->Column(), 3);
     EXPECT_EQ(TheShoe().FallingX(), 382);
     EXPECT_EQ(TheShoe().FallingY(), y);
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
 }

@@ -11,7 +11,7 @@ protected:
         BoardFixture::SetUp();
         Settings.OneDeck = 0;
     }
-    void LevelUp() { board->LevelUp(Window(), GetModuleHandleA(nullptr)); }
+    void LevelUp() { board->LevelUp(Window()); }
     bool DropTimerRunning() { return KillTimer(Window(), DROP_TIMER) != 0; }
     // Stacks 1 and 3 take busting cards (K Q 5 and K Q 6) and freeze.
     void FreezeBustedStacksOneAndThree() {
@@ -61,7 +61,7 @@ TEST_F(LevelCountTest, The52ndLandingLevelsUpBeforeTheNextCardIsPlaced) {
     EXPECT_EQ(Settings.DropInterval, 600);
     EXPECT_EQ(TheShoe().FallingY(), board->SpawnY());
     EXPECT_EQ(board->Column(), 2);
-    EXPECT_FALSE(TheApp.IsGameOver());
+    EXPECT_FALSE(window.gameIsOver);
 }
 
 TEST_F(LevelCountTest, PaintDuringTheNoticeLeavesTheNoRoomEndingToTheLanding) {
@@ -70,22 +70,22 @@ TEST_F(LevelCountTest, PaintDuringTheNoticeLeavesTheNoRoomEndingToTheLanding) {
     int placedY = 0;
     window.beforeLevelUp = [&] {
         window.Paint();  // as when the notice's message loop repaints the main window
-        overAfterPaint = TheApp.IsGameOver();
+        overAfterPaint = window.gameIsOver;
         placedY = TheShoe().FallingY();
     };
     for (int landing = 0; landing < 11; ++landing) LandInColumn(2);
     for (int landing = 0; landing < 40; ++landing) LandInColumn(landing % 2 == 0 ? landing % 4 / 2 : 3 + landing % 4 / 2);
     for (int column : {0, 1, 3, 4}) ASSERT_EQ(CardsOn(column), 10);
     ASSERT_EQ(CardsOn(2), 11);
-    ASSERT_FALSE(TheApp.IsGameOver());
+    ASSERT_FALSE(window.gameIsOver);
     LandInColumn(2);  // the 52nd card: twelve on the middle stack, where the next card comes
 
     EXPECT_EQ(window.LevelUps(), 1);
     EXPECT_FALSE(overAfterPaint);
     EXPECT_EQ(placedY, board->SpawnY());
     EXPECT_EQ(board->Level(), 1);
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 0);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 0);
     EXPECT_EQ(TheShoe().FallingY(), board->SpawnY());
 }
 
@@ -94,11 +94,11 @@ TEST_F(LevelCountTest, LandingThatEndsTheGameNeverLevelsUp) {
     Settings.EndOnShuffle = 1;
     NewGame();
     for (int landing = 0; landing < 52; ++landing) {
-        ASSERT_FALSE(TheApp.IsGameOver()) << "landing " << landing;
+        ASSERT_FALSE(window.gameIsOver) << "landing " << landing;
         LandInColumn(landing % 5);
     }
-    EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(TheApp.LastEndReason, 1);
+    EXPECT_TRUE(window.gameIsOver);
+    EXPECT_EQ(window.lastEndReason, 1);
     EXPECT_EQ(board->CardsThisLevel(), 52);
     EXPECT_EQ(board->Level(), 0);
     EXPECT_EQ(window.LevelUps(), 0);
@@ -177,19 +177,19 @@ TEST_F(LevelUpTest, ThawWithoutClearingRemovesTheCardsOfOneStackForNothing) {
 
 TEST_F(LevelUpTest, DropTimerRestartsOnlyWhileTheGameRunsUnpaused) {
     NewGame();
-    TheApp.Paused = 0;
-    TheApp.GameIsOver = 0;
+    window.paused = false;
+    window.gameIsOver = false;
     SetTimer(Window(), DROP_TIMER, 800, nullptr);
     LevelUp();
     EXPECT_TRUE(DropTimerRunning());
 
-    TheApp.Paused = 1;
+    window.paused = true;
     SetTimer(Window(), DROP_TIMER, 800, nullptr);
     LevelUp();
     EXPECT_FALSE(DropTimerRunning());
 
-    TheApp.Paused = 0;
-    TheApp.GameIsOver = 1;
+    window.paused = false;
+    window.gameIsOver = true;
     SetTimer(Window(), DROP_TIMER, 800, nullptr);
     LevelUp();
     EXPECT_FALSE(DropTimerRunning());

@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "support/Canvas.h"
-#include "TestCards.h"
-#include "app/App.h"
+#include "support/TestCards.h"
 #include "support/GameTestEnvironment.h"
 
 namespace {
@@ -42,8 +41,8 @@ class CardDrawTest : public ::testing::Test {
 protected:
     void SetUp() override {
         PrepareGameForTests();
-        ASSERT_NE(TheApp.RingBitmap, nullptr);
-        ASSERT_NE(TheApp.OutlineBitmap, nullptr);
+        ASSERT_NE(CardHost().ringBitmap, nullptr);
+        ASSERT_NE(CardHost().outlineBitmap, nullptr);
     }
     static bool Inside(int x, int y, int width, int height) {
         return x >= Left && x < Left + width && y >= Top && y < Top + height;
@@ -54,8 +53,8 @@ protected:
 }
 
 TEST_F(CardDrawTest, ErasingFillsExactlyTheCardWithTheBackgroundColourInEveryMode) {
-    ASSERT_EQ(TheApp.CardWidth, 71);
-    ASSERT_EQ(TheApp.CardHeight, 96);
+    ASSERT_EQ(CardHost().cardWidth, 71);
+    ASSERT_EQ(CardHost().cardHeight, 96);
     Settings.BackgroundColor = RGB(10, 200, 30);
     for (int mode : {static_cast<int>(FaceUp), static_cast<int>(FaceDown), static_cast<int>(EmptySlot), 2}) {
         Canvas screen(100, 130), before(100, 130);
@@ -63,7 +62,7 @@ TEST_F(CardDrawTest, ErasingFillsExactlyTheCardWithTheBackgroundColourInEveryMod
         before.FillPattern();
         Card card(CodeOf(Rank::Queen, 3));
         card.SetDrawMode(mode);
-        card.Draw(screen, Left, Top, false);
+        card.Draw(screen, Left, Top, false, CardHost());
         int wrong = 0;
         for (int y = 0; y < screen.height; ++y)
             for (int x = 0; x < screen.width; ++x)
@@ -84,8 +83,8 @@ TEST_F(CardDrawTest, FacesAndBacksComeFromTheCardLibrary) {
         Canvas screen(100, 130, Blue), reference(100, 130, Blue), blank(100, 130, Blue);
         Card card(c.code);
         card.SetDrawMode(c.mode);
-        card.Draw(screen, Left, Top, true);
-        TheApp.cardLibrary.DrawCard(reference, Left, Top, c.libraryCard, c.libraryMode, Blue);
+        card.Draw(screen, Left, Top, true, CardHost());
+        CardHost().drawCard(reference, Left, Top, c.libraryCard, c.libraryMode, Blue);
         EXPECT_EQ(screen.Differences(reference), 0) << "mode " << c.mode << " code " << c.code;
         EXPECT_GT(screen.Differences(blank), 1000) << "the library drew nothing for mode " << c.mode;
     }
@@ -93,19 +92,19 @@ TEST_F(CardDrawTest, FacesAndBacksComeFromTheCardLibrary) {
 
 TEST_F(CardDrawTest, MarkerLightensInsideTheRingBlackensTheOutlineAndLeavesTheRest) {
     int ringWidth, ringHeight, outlineWidth, outlineHeight;
-    const std::vector<COLORREF> ring = PixelsOf(TheApp.RingBitmap, ringWidth, ringHeight);
-    const std::vector<COLORREF> outline = PixelsOf(TheApp.OutlineBitmap, outlineWidth, outlineHeight);
+    const std::vector<COLORREF> ring = PixelsOf(CardHost().ringBitmap, ringWidth, ringHeight);
+    const std::vector<COLORREF> outline = PixelsOf(CardHost().outlineBitmap, outlineWidth, outlineHeight);
     ASSERT_EQ(ringWidth, 70);
     ASSERT_EQ(ringHeight, 95);
     ASSERT_EQ(outlineWidth, 70);
     ASSERT_EQ(outlineHeight, 95);
-    ASSERT_EQ(TheApp.CardWidth, 71);
+    ASSERT_EQ(CardHost().cardWidth, 71);
 
     Settings.BackgroundColor = Blue;
     Canvas screen(100, 130, Blue);
     Card marker(PlaceholderCode);
     marker.SetDrawMode(EmptySlot);
-    marker.Draw(screen, Left, Top, true);
+    marker.Draw(screen, Left, Top, true, CardHost());
 
     const COLORREF lightened = RGB(5 | 63, 64 | 63, 160 | 63);
     int wrong = 0, lightenedCount = 0, blackCount = 0;

@@ -1,7 +1,7 @@
 // The alternative collapse rules: sets and same-suit runs, poker hands, their points, and the rank masks.
 #include <gtest/gtest.h>
 #include <vector>
-#include "TestCards.h"
+#include "support/TestCards.h"
 #include "game/RankMask.h"
 #include "support/GameTestEnvironment.h"
 
@@ -66,7 +66,7 @@ TEST_F(CollapseRulesTest, SetsAndSameSuitRunsOfTheNewestCards) {
         {{"no cards", {}}, 0},
     };
     for (const auto& c : cases) {
-        Stack stack;
+        Stack stack{CardHost()};
         Land(stack, c.hand.newestFirst);
         EXPECT_EQ(stack.CollapseLength(), c.length) << c.hand.name;
     }
@@ -87,13 +87,13 @@ TEST_F(CollapseRulesTest, SetAndRunPoints) {
         {{"five in a row doubles twice", {S(Six), S(Seven), S(Eight), S(Nine), S(Ten)}}, 120},
     };
     for (const auto& c : cases) {
-        Stack stack;
+        Stack stack{CardHost()};
         Land(stack, c.hand.newestFirst);
         const int n = stack.CollapseLength();
         ASSERT_EQ(n, static_cast<int>(c.hand.newestFirst.size())) << c.hand.name;
         EXPECT_EQ(stack.Score(n), c.points) << c.hand.name;
     }
-    Stack stack;  // only the newest n cards count
+    Stack stack{CardHost()};  // only the newest n cards count
     Land(stack, {S(Three), S(Four), S(Five), CodeOf(King, 0), CodeOf(Ace, 1)});
     EXPECT_EQ(stack.Score(3), 15);
 }
@@ -120,7 +120,7 @@ TEST_F(CollapseRulesTest, PokerHandsOnTopOfTheStack) {
         {{"pair and junk", {CodeOf(Two, 0), CodeOf(Two, 1), CodeOf(Six, 0), CodeOf(Nine, 2), CodeOf(Jack, 0)}}, 0, 0, 0},
     };
     for (const auto& c : cases) {
-        Stack stack;
+        Stack stack{CardHost()};
         Land(stack, c.hand.newestFirst);
         EXPECT_EQ(stack.PokerHand(false), c.low) << c.hand.name;
         EXPECT_EQ(stack.PokerHand(true), c.high) << c.hand.name;
@@ -147,7 +147,7 @@ TEST_F(CollapseRulesTest, PokerPoints) {
         {{"no hand", {CodeOf(Two, 0), CodeOf(Two, 1), CodeOf(Six, 0), CodeOf(Nine, 2), CodeOf(Jack, 0)}}, 0},
     };
     for (const auto& c : cases) {
-        Stack stack;
+        Stack stack{CardHost()};
         Land(stack, c.hand.newestFirst);
         EXPECT_EQ(stack.Score(stack.CollapseLength()), c.points) << c.hand.name;
         EXPECT_EQ(stack.PokerScore(), c.points) << c.hand.name;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <vector>
-#include "TestCards.h"
+#include "support/TestCards.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "support/GameTestEnvironment.h"
@@ -18,18 +18,10 @@ protected:
     }
     void TearDown() override { SetRandomGenerator(nullptr); }
 
-    static std::vector<CardCode> DeckOf(const Shoe& shoe) {
-        std::vector<CardCode> codes;
-        for (int i = 0; i <= shoe.Top(); ++i) codes.push_back(shoe.DeckAt(i));
-        return codes;
-    }
     static bool IsFreshDeck(const Shoe& shoe, int from) {
-        std::vector<CardCode> codes;
-        for (int i = from; i < from + 52; ++i) codes.push_back(shoe.DeckAt(i));
-        std::sort(codes.begin(), codes.end());
         std::vector<CardCode> expected(52);
         std::iota(expected.begin(), expected.end(), 0);
-        return codes == expected;
+        return SortedDeckOf(shoe, from, from + 51) == expected;
     }
 
     ScopedSettings keep;
@@ -46,7 +38,7 @@ protected:
 TEST_F(DeckTest, FirstDealLeaves51CardsWithEitherDeck) {
     for (int oneDeck : {1, 2}) {
         Settings.OneDeck = oneDeck;
-        Shoe shoe;
+        Shoe shoe{CardHost()};
         EXPECT_EQ(shoe.CardsLeft(), 0);
         shoe.DealNext(nullptr);
         EXPECT_EQ(shoe.CardsLeft(), 51) << "OneDeck " << oneDeck;
@@ -59,7 +51,7 @@ TEST_F(DeckTest, FirstDealLeaves51CardsWithEitherDeck) {
 
 TEST_F(DeckTest, OneDeckDealsEveryCardOnceThenRefillsOnThe53rdDeal) {
     Settings.EndOnShuffle = 1;  // only a recycling deck ends at a refill
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     std::vector<CardCode> dealt;
     for (int deal = 1; deal <= 52; ++deal) {
         ASSERT_TRUE(shoe.DealNext(nullptr));
@@ -81,7 +73,7 @@ TEST_F(DeckTest, OneDeckDealsEveryCardOnceThenRefillsOnThe53rdDeal) {
 TEST_F(DeckTest, RecyclingDeckWithEndOnShuffleEndsAtFirstRefillAfterTheStart) {
     Settings.OneDeck = 2;
     Settings.EndOnShuffle = 1;
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     EXPECT_FALSE(shoe.DealNext(nullptr));  // the start's own refill; the board ignores this result
     for (int deal = 2; deal <= 52; ++deal) {
         delete shoe.TakeFallingCard();
@@ -95,7 +87,7 @@ TEST_F(DeckTest, RecyclingDeckWithEndOnShuffleEndsAtFirstRefillAfterTheStart) {
 
 TEST_F(DeckTest, RefillCarriesTheRemainingCardsOnTopInTheirOrder) {
     Settings.OneDeck = 2;
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     shoe.SetDeck(fiveCardMatch);  // five cards left that would collapse as one group: refill now
     ASSERT_TRUE(shoe.DealNext(nullptr));
     EXPECT_TRUE(shoe.Reshuffled());
@@ -126,7 +118,7 @@ TEST_F(DeckTest, PerfectMatchIsLookedForOnlyWithARecyclingDeckAndThreeToThirteen
     };
     for (const Case& c : cases) {
         Settings.OneDeck = c.oneDeck;
-        Shoe shoe;
+        Shoe shoe{CardHost()};
         shoe.SetDeck(c.deck);
         shoe.DealNext(nullptr);
         const int size = static_cast<int>(c.deck.size());
@@ -138,7 +130,7 @@ TEST_F(DeckTest, PerfectMatchIsLookedForOnlyWithARecyclingDeckAndThreeToThirteen
 TEST_F(DeckTest, WithEndOnShuffleTheThirtySecondPerfectMatchEndsTheGame) {
     Settings.OneDeck = 2;
     Settings.EndOnShuffle = 1;
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     shoe.SetDeck({4, 8, 12, 16, 20});  // no match: not counted
     EXPECT_TRUE(shoe.DealNext(nullptr));
     EXPECT_EQ(shoe.PerfectMatches(), 0);
@@ -160,7 +152,7 @@ TEST_F(DeckTest, WithEndOnShuffleTheThirtySecondPerfectMatchEndsTheGame) {
 
 TEST_F(DeckTest, ReturnedCardFollowsTheFixedExchangeOrder) {
     Settings.SwapMode = 1;  // no reserved top places
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     shoe.SetDeck({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     ScriptedRandom random;
     random.Next(2, 11, 0);
@@ -169,7 +161,7 @@ TEST_F(DeckTest, ReturnedCardFollowsTheFixedExchangeOrder) {
     EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{0, 1, 50, 3, 4, 5, 6, 2, 8, 9, 7}));
     EXPECT_EQ(random.Remaining(), 0u);
 
-    Shoe empty;
+    Shoe empty{CardHost()};
     empty.ReturnToDeck(17);
     EXPECT_EQ(DeckOf(empty), (std::vector<CardCode>{17}));
 }
@@ -178,7 +170,7 @@ TEST_F(DeckTest, WithSwapsFromTheDeckAReturnedCardNeverLandsInTheTopFourPlaces) 
     Settings.SwapMode = 3;
     std::vector<int> seen(11, 0);
     for (int round = 0; round < 3000; ++round) {
-        Shoe shoe;
+        Shoe shoe{CardHost()};
         shoe.SetDeck({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
         shoe.ReturnToDeck(50);
         ASSERT_EQ(shoe.Top(), 10);
@@ -196,7 +188,7 @@ TEST_F(DeckTest, ReturnIntoAFullDeckIsDropped) {
     Settings.SwapMode = 1;
     std::vector<CardCode> full(Shoe::DeckCapacity);
     for (int i = 0; i < Shoe::DeckCapacity; ++i) full[i] = i % 52;
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     shoe.SetDeck(full);
     ASSERT_EQ(shoe.Top(), 103);
     ScriptedRandom random;

@@ -1,8 +1,7 @@
 // The falling card as a sprite: saving and restoring the screen under it, moving, handing it over, cleanup.
 #include <gtest/gtest.h>
 #include "support/Canvas.h"
-#include "TestCards.h"
-#include "app/App.h"
+#include "support/TestCards.h"
 #include "game/Shoe.h"
 #include "support/GameTestEnvironment.h"
 
@@ -19,7 +18,7 @@ protected:
     void ExpectScreenShowsCardAt(int x, int y) {
         Canvas reference(screen.width, screen.height);
         reference.FillPattern();
-        Card(shoe.Falling()->Code()).Draw(reference, x, y, true);
+        Card(shoe.Falling()->Code()).Draw(reference, x, y, true, CardHost());
         EXPECT_EQ(screen.Differences(reference), 0) << "card at " << x << ", " << y;
     }
     void ExpectScreenUntouched() {
@@ -30,7 +29,7 @@ protected:
 
     ScopedSettings keep;
     Canvas screen{320, 300};
-    Shoe shoe;
+    Shoe shoe{CardHost()};
 };
 }
 
@@ -104,7 +103,7 @@ TEST_F(SpriteTest, TakenCardStaysOnTheScreenWithoutASavedBackground) {
     shoe.HideFalling(screen);  // nothing left to restore
     Canvas reference(screen.width, screen.height);
     reference.FillPattern();
-    landed->Draw(reference, 100, 100, true);
+    landed->Draw(reference, 100, 100, true, CardHost());
     EXPECT_EQ(screen.Differences(reference), 0);
     delete landed;
 }
@@ -112,7 +111,7 @@ TEST_F(SpriteTest, TakenCardStaysOnTheScreenWithoutASavedBackground) {
 TEST_F(SpriteTest, DestroyedShoesReleaseTheirSavedBackgrounds) {
     // More shoes than the process may hold GDI handles at once, so a leaked bitmap would exhaust them.
     for (int i = 0; i < 70000; ++i) {
-        Shoe temporary;
+        Shoe temporary{CardHost()};
         temporary.SetDeck({i % 52});
         temporary.DealNext(nullptr);
         temporary.SetFallingPos(i % 200, i % 150);

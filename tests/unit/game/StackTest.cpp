@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 #include "support/Canvas.h"
-#include "TestCards.h"
-#include "app/App.h"
+#include "support/TestCards.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "support/GameTestEnvironment.h"
@@ -20,12 +19,6 @@ protected:
     }
     void TearDown() override { SetRandomGenerator(nullptr); }
 
-    static std::vector<CardCode> DeckOf(const Shoe& shoe) {
-        std::vector<CardCode> codes;
-        for (int i = 0; i <= shoe.Top(); ++i) codes.push_back(shoe.DeckAt(i));
-        std::sort(codes.begin(), codes.end());
-        return codes;
-    }
     static double Milliseconds() {
         LARGE_INTEGER frequency, counter;
         QueryPerformanceFrequency(&frequency);
@@ -36,7 +29,7 @@ protected:
     static void DrawEmptySlot(HDC dc, int x, int y) {
         Card marker(PlaceholderCode);
         marker.SetDrawMode(EmptySlot);
-        marker.Draw(dc, x, y, true);
+        marker.Draw(dc, x, y, true, CardHost());
     }
 
     ScopedSettings keep;
@@ -74,7 +67,7 @@ TEST_F(StackTest, TwentyOneCollapseLengthsAndPoints) {
     };
     for (const CollapseCase& c : cases) {
         Settings.FreezeOnBust = c.freezeOnBust;
-        Stack stack;
+        Stack stack{CardHost()};
         stack.SetDealerHand(c.dealerTotal, 0);
         for (CardCode code : c.landed) stack.AddCard(new Card(code));
         const int length = stack.CollapseLength();
@@ -105,7 +98,7 @@ TEST_F(StackTest, TotalsShowTheLiveHandOrTheWholeStack) {
     };
     for (const auto& c : cases) {
         Settings.FreezeOnBust = c.freezeOnBust;
-        Stack stack;
+        Stack stack{CardHost()};
         stack.SetDealerHand(c.dealerTotal, 0);
         for (CardCode code : c.landed) stack.AddCard(new Card(code));
         EXPECT_EQ(stack.Total(false), c.low) << c.name;
@@ -115,7 +108,7 @@ TEST_F(StackTest, TotalsShowTheLiveHandOrTheWholeStack) {
 }
 
 TEST_F(StackTest, EmptyStackHasNothingToCollapseOrShow) {
-    Stack stack;
+    Stack stack{CardHost()};
     stack.SetPosition(40, 300);
     for (int regime : {1, 2, 3}) {
         Settings.CollapseRegime = regime;
@@ -139,7 +132,7 @@ TEST_F(StackTest, CardsLieOnAGridAgainstTheDirectionOfFall) {
     for (int upDown : {1, -1, 0}) {
         Settings.UpDown = upDown;
         const int direction = upDown == -1 ? -1 : 1;
-        Stack stack;
+        Stack stack{CardHost()};
         stack.SetPosition(20, 200);
         LandCards(stack, {CodeOf(Rank::Two), CodeOf(Rank::Nine, 3), CodeOf(Rank::King, 2)});
         EXPECT_EQ(stack.NextCardY(), 200 - 72 * direction) << "UpDown " << upDown;
@@ -149,13 +142,14 @@ TEST_F(StackTest, CardsLieOnAGridAgainstTheDirectionOfFall) {
         Canvas drawn(120, 420, Settings.BackgroundColor), reference(120, 420, Settings.BackgroundColor);
         stack.Draw(drawn);
         DrawEmptySlot(reference, 20, 200);
-        for (int k = 0; k < 3; ++k) Card(stack.CardAt(2 - k)->Code()).Draw(reference, 20, 200 - 24 * k * direction, true);
+        for (int k = 0; k < 3; ++k)
+            Card(stack.CardAt(2 - k)->Code()).Draw(reference, 20, 200 - 24 * k * direction, true, CardHost());
         EXPECT_EQ(drawn.Differences(reference), 0) << "UpDown " << upDown;
     }
 }
 
 TEST_F(StackTest, HardAndEasyHands) {
-    Stack hard;
+    Stack hard{CardHost()};
     EXPECT_EQ(hard.DealerTotal(), 21);
     EXPECT_EQ(hard.DealerUpCard(), Rank::Ace);
 
@@ -164,7 +158,7 @@ TEST_F(StackTest, HardAndEasyHands) {
         Settings.DealerOption = option;
         ScriptedRandom random;
         random.EasyHand(19, Rank::Queen).EasyHand(17, Rank::Four);
-        Stack stack;
+        Stack stack{CardHost()};
         EXPECT_EQ(stack.DealerTotal(), 19) << "DealerOption " << option;
         EXPECT_EQ(stack.DealerUpCard(), Rank::Queen);
         stack.DealDealerHand();
@@ -179,7 +173,7 @@ TEST_F(StackTest, ManyDealtHandsStayBetween17And21) {
         Settings.DealerOption = option;
         SeedRandom(4242 + option);
         std::vector<int> totals(22, 0), upCards(13, 0);
-        Stack stack;
+        Stack stack{CardHost()};
         for (int hand = 0; hand < 5000; ++hand) {
             stack.DealDealerHand();
             ASSERT_GE(stack.DealerTotal(), 17) << "DealerOption " << option;
@@ -211,7 +205,7 @@ TEST_F(StackTest, MediumHandsAreDealtAgainWholeWhenTheyBust) {
     for (const auto& c : cases) {
         ScriptedRandom random;
         for (int rank : c.ranks) random.Next(rank, 13, 0);
-        Stack stack;
+        Stack stack{CardHost()};
         EXPECT_EQ(stack.DealerTotal(), c.total) << c.name;
         EXPECT_EQ(stack.DealerUpCard(), c.upCard) << c.name;
         EXPECT_EQ(random.Remaining(), 0u) << c.name;
@@ -223,7 +217,7 @@ TEST_F(StackTest, CollapseRemovesTheNewestCardsAndDealsANewHand) {
     Settings.FreezeOnBust = 0;
     ScriptedRandom random;
     random.EasyHand(17, Rank::Two).EasyHand(20, Rank::Jack);
-    Stack stack;
+    Stack stack{CardHost()};
     LandCards(stack, {CodeOf(Rank::Four), CodeOf(Rank::Ten), CodeOf(Rank::Seven)});
     EXPECT_EQ(stack.CollapseLength(), 2);
     EXPECT_EQ(stack.Collapse(nullptr, 2, nullptr), 20);
@@ -237,20 +231,20 @@ TEST_F(StackTest, CollapsedCardsGoBackIntoARecyclingDeckOnly) {
     Settings.SwapMode = 1;
     for (int oneDeck : {1, 2}) {
         Settings.OneDeck = oneDeck;
-        Shoe shoe;
+        Shoe shoe{CardHost()};
         shoe.SetDeck({CodeOf(Rank::Queen, 3)});
-        Stack stack;
+        Stack stack{CardHost()};
         LandCards(stack, {CodeOf(Rank::Two, 2), CodeOf(Rank::Ace, 1), CodeOf(Rank::King, 0)});
         stack.Collapse(nullptr, 2, &shoe);
         const std::vector<CardCode> expected =
             oneDeck == 2 ? std::vector<CardCode>{CodeOf(Rank::Ace, 1), CodeOf(Rank::Queen, 3), CodeOf(Rank::King, 0)}
                          : std::vector<CardCode>{CodeOf(Rank::Queen, 3)};
-        EXPECT_EQ(DeckOf(shoe), expected) << "OneDeck " << oneDeck;
+        EXPECT_EQ(SortedDeckOf(shoe), expected) << "OneDeck " << oneDeck;
     }
 }
 
 TEST_F(StackTest, CollapseRedrawsWhatRemainsAsAFreshDrawingWould) {
-    Stack stack;
+    Stack stack{CardHost()};
     stack.SetPosition(30, 240);
     LandCards(stack, {CodeOf(Rank::Five, 2), CodeOf(Rank::Nine), CodeOf(Rank::Ace, 3), CodeOf(Rank::King, 1)});
     Canvas screen(140, 360, Settings.BackgroundColor), reference(140, 360);
@@ -268,7 +262,7 @@ TEST_F(StackTest, CollapseRedrawsWhatRemainsAsAFreshDrawingWould) {
 }
 
 TEST_F(StackTest, CollapseWithSoundOffIsPacedAtATenthOfTheTones) {
-    Stack stack;
+    Stack stack{CardHost()};
     LandCards(stack, {CodeOf(Rank::Five), CodeOf(Rank::Six), CodeOf(Rank::Ten)});
     const double start = Milliseconds();
     stack.Collapse(nullptr, 3, nullptr);
@@ -288,7 +282,7 @@ TEST_F(StackTest, ClearAllChargesEveryCardAndKeepsTheHandAndTheFrozenFlag) {
     Settings.DealerOption = 1;
     ScriptedRandom random;
     random.EasyHand(18, Rank::Six);
-    Stack stack;
+    Stack stack{CardHost()};
     LandCards(stack, {CodeOf(Rank::Ace), CodeOf(Rank::Five, 3), CodeOf(Rank::King, 2), CodeOf(Rank::Ten),
                       CodeOf(Rank::Two), CodeOf(Rank::Nine, 1), CodeOf(Rank::Jack)});
     EXPECT_EQ(stack.ClearAll(nullptr), 15 + 5 + 10 + 10 + 5 + 5 + 10);
@@ -308,7 +302,7 @@ TEST_F(StackTest, ClearAllChargesEveryCardAndKeepsTheHandAndTheFrozenFlag) {
 
 TEST_F(StackTest, FreezeLaysAFaceDownCardOnTop) {
     Canvas screen(140, 360, Settings.BackgroundColor), reference(140, 360, Settings.BackgroundColor);
-    Stack stack;
+    Stack stack{CardHost()};
     stack.SetPosition(30, 240);
     LandCards(stack, {CodeOf(Rank::Ten), CodeOf(Rank::Eight)});
 
@@ -322,7 +316,7 @@ TEST_F(StackTest, FreezeLaysAFaceDownCardOnTop) {
     EXPECT_EQ(stack.Count(), 3);
     EXPECT_EQ(stack.NextCardY(), y - 24);
     EXPECT_EQ(stack.CardAt(0)->DrawMode(), FaceDown);
-    TheApp.cardLibrary.DrawCard(reference, 30, y, 54, 1, Settings.BackgroundColor);
+    CardHost().drawCard(reference, 30, y, 54, 1, Settings.BackgroundColor);
     EXPECT_EQ(screen.Differences(reference), 0);
 
     stack.Freeze(screen);  // a frozen stack takes no second face-down card
@@ -337,9 +331,9 @@ TEST_F(StackTest, ThawingRemovesEveryCardButReturnsOnlyTheDealtOnes) {
     ScriptedRandom random;
     // The stack's first hand, a deck position for each of the three dealt cards, then the new hand.
     random.EasyHand(20, Rank::Three).Raw(0).Raw(0).Raw(0).EasyHand(17, Rank::Eight);
-    Shoe shoe;
+    Shoe shoe{CardHost()};
     shoe.SetDeck({});
-    Stack stack;
+    Stack stack{CardHost()};
     stack.SetPosition(30, 240);
     // The ace of suit 3 has the same code as the face-down card, yet it is a dealt card.
     LandCards(stack, {CodeOf(Rank::Ace, 3), CodeOf(Rank::Ten), CodeOf(Rank::Queen, 1)});
@@ -356,12 +350,12 @@ TEST_F(StackTest, ThawingRemovesEveryCardButReturnsOnlyTheDealtOnes) {
     EXPECT_EQ(stack.Count(), 0);
     EXPECT_EQ(stack.DealerTotal(), 17);
     EXPECT_EQ(stack.DealerUpCard(), Rank::Eight);
-    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{CodeOf(Rank::Ace, 3), CodeOf(Rank::Ten), CodeOf(Rank::Queen, 1)}));
+    EXPECT_EQ(SortedDeckOf(shoe), (std::vector<CardCode>{CodeOf(Rank::Ace, 3), CodeOf(Rank::Ten), CodeOf(Rank::Queen, 1)}));
     EXPECT_EQ(random.Remaining(), 0u);
 }
 
 TEST_F(StackTest, UnknownCollapseRegimeNeverCollapsesOrScores) {
-    Stack stack;
+    Stack stack{CardHost()};
     LandCards(stack, {CodeOf(Rank::King), CodeOf(Rank::King, 1), CodeOf(Rank::King, 2), CodeOf(Rank::Ace)});
     for (int regime : {0, 4, 5, -3}) {
         Settings.CollapseRegime = regime;

@@ -1,7 +1,7 @@
 // Swapping the falling card: with the next cards of the deck, for the complement, for a new card, disabled.
 #include <gtest/gtest.h>
 #include <vector>
-#include "TestCards.h"
+#include "support/TestCards.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "support/GameTestEnvironment.h"
@@ -20,11 +20,6 @@ protected:
         ASSERT_TRUE(shoe.DealNext(nullptr));
         shoe.SetFallingPos(100, 60);
     }
-    std::vector<CardCode> Deck() const {
-        std::vector<CardCode> codes;
-        for (int i = 0; i <= shoe.Top(); ++i) codes.push_back(shoe.DeckAt(i));
-        return codes;
-    }
     CardCode FallingCode() const { return shoe.Falling()->Code(); }
     void ExpectPositionKept() const {
         EXPECT_EQ(shoe.FallingX(), 100);
@@ -32,23 +27,23 @@ protected:
     }
 
     ScopedSettings keep;
-    Shoe shoe;
+    Shoe shoe{CardHost()};
 };
 }
 
 TEST_F(SwapTest, ThreeSwapsWithTheNextCardsBringTheFirstCardBack) {
     Settings.SwapMode = 3;
     DealFrom({10, 11, 20, 30, 40});
-    const std::vector<CardCode> before = Deck();  // {10, 11, 20, 30}, 30 next
+    const std::vector<CardCode> before = DeckOf(shoe);  // {10, 11, 20, 30}, 30 next
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 30);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{10, 11, 40, 20}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{10, 11, 40, 20}));
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 20);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{10, 11, 30, 40}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{10, 11, 30, 40}));
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 40);
-    EXPECT_EQ(Deck(), before);
+    EXPECT_EQ(DeckOf(shoe), before);
     ExpectPositionKept();
 }
 
@@ -57,10 +52,10 @@ TEST_F(SwapTest, WithOneCardLeftTwoSwapsBringTheFirstCardBack) {
     DealFrom({7, 40});
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 7);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{40}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{40}));
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 40);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{7}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{7}));
 }
 
 TEST_F(SwapTest, EndlessComplementSwapPairsRanksWithinTheSuit) {
@@ -92,7 +87,7 @@ TEST_F(SwapTest, ComplementSwapWithADeckTradesPlacesWithTheFirstComplementInIt) 
     DealFrom({5, jack, 9, jack, two});
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), jack);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{5, two, 9, jack}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{5, two, 9, jack}));
     ExpectPositionKept();
 }
 
@@ -100,10 +95,10 @@ TEST_F(SwapTest, ComplementSwapLeavesTheCardWhenTheComplementWasDealt) {
     Settings.SwapMode = 2;
     const CardCode two = CodeOf(Rank::Two, 2);
     DealFrom({5, CodeOf(Rank::Jack, 1), 9, two});
-    const std::vector<CardCode> before = Deck();
+    const std::vector<CardCode> before = DeckOf(shoe);
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), two);
-    EXPECT_EQ(Deck(), before);
+    EXPECT_EQ(DeckOf(shoe), before);
 }
 
 TEST_F(SwapTest, SwapForNewReturnsTheOldCardToTheDeck) {
@@ -114,7 +109,7 @@ TEST_F(SwapTest, SwapForNewReturnsTheOldCardToTheDeck) {
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 20);
     // The swapped-out 30 goes to place 2; the card that stood there to place 6; place 6's card on top.
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{0, 1, 30, 3, 4, 5, 2, 7, 8, 6}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{0, 1, 30, 3, 4, 5, 2, 7, 8, 6}));
     EXPECT_EQ(random.Remaining(), 0u);
     ExpectPositionKept();
 }
@@ -128,7 +123,7 @@ TEST_F(SwapTest, SwapForNewKeepsTheOldCardOutWhenTheNewOneHasTheSameCode) {
     shoe.Swap(nullptr);
     EXPECT_EQ(FallingCode(), 30);
     EXPECT_NE(shoe.Falling(), before);
-    EXPECT_EQ(Deck(), (std::vector<CardCode>{1, 2}));
+    EXPECT_EQ(DeckOf(shoe), (std::vector<CardCode>{1, 2}));
     EXPECT_EQ(random.Remaining(), 1u);
 }
 
@@ -148,14 +143,14 @@ TEST_F(SwapTest, EndlessSwapForNewDrawsARandomCardAndReturnsNothing) {
 
 TEST_F(SwapTest, DisabledOrUnknownSwapModesAndAnEmptyDeckLeaveTheFallingCard) {
     DealFrom({12, 13, 14});
-    const std::vector<CardCode> before = Deck();
+    const std::vector<CardCode> before = DeckOf(shoe);
     for (int mode : {4, 0, 5, -1, 99}) {
         Settings.SwapMode = mode;
         const Card* card = shoe.Falling();
         shoe.Swap(nullptr);
         EXPECT_EQ(shoe.Falling(), card) << "SwapMode " << mode;
         EXPECT_EQ(FallingCode(), 14);
-        EXPECT_EQ(Deck(), before);
+        EXPECT_EQ(DeckOf(shoe), before);
     }
     Settings.SwapMode = 3;
     shoe.SetDeckTop(-1);

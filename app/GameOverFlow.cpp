@@ -1,0 +1,77 @@
+// The end-of-game flow: the special endings' messages, the high-score threshold and entry, play again.
+#include "app/GameOverFlow.h"
+#include "app/App.h"
+#include "dialogs/HighScoreDialog.h"
+#include "game/Board.h"
+#include "resources/ResourceIds.h"
+#include "settings/Registry.h"
+
+namespace {
+const int PerfectMatchBonus = 10000;
+
+// The tenth stored high score, or the tenth default one when none can be read.
+int HighScoreThreshold() {
+    char text[255];
+    if (!RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, "score9", text, sizeof text))
+        return DefaultHighScore(1);
+    return ScoreTextValue(text);
+}
+
+void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, text, "Game Over", MB_OK); }
+
+bool WindowGone(HWND window) { return !IsWindow(window); }
+}  // namespace
+
+GameOverFlow::GameOverFlow(App& app) : app(app) {}
+
+GameOverFlow::~GameOverFlow() {}
+
+void GameOverFlow::Run(HWND window, int reason) {
+    const int threshold = HighScoreThreshold();
+    bool playerWasTold = ExplainEnding(window, reason);
+    if (WindowGone(window))
+        return;
+    Board* board = app.CurrentBoard();
+    if (board != nullptr && board->GetWinnings() > threshold) {
+        EnterHighScore(window, board->GetWinnings());
+        playerWasTold = true;
+    }
+    if (WindowGone(window))
+        return;
+    if (!playerWasTold && MessageBoxA(window, "Do you want to play again?", "Game Over", MB_YESNO) == IDYES)
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
+}
+
+bool GameOverFlow::ExplainEnding(HWND window, int reason) {
+    switch (reason) {
+    case 1:
+        ShowGameOverMessage(window,
+                            "You're out of cards!  When playing with the \"One Deck\" option, you only get 52 cards "
+                            "to play with. They're recycled back into the deck every time you collapse a stack, but "
+                            "once the deck is empty, the game is over.  And that's what just happened!");
+        return true;
+    case 2:
+        ShowGameOverMessage(window,
+                            "Getting tired of this yet?  You've nearly emptied the deck, and it just so happens that "
+                            "the few remaining cards are a perfect match -- they will collapse on their own from now "
+                            "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
+                            "quirk of the rules, and the game is now over.  Hope you get a high score!");
+        if (app.CurrentBoard() != nullptr)
+            app.CurrentBoard()->AddWinnings(PerfectMatchBonus);
+        return true;
+    case 4:
+        return true;
+    }
+    return false;
+}
+
+void GameOverFlow::EnterHighScore(HWND window, int score) {
+    app.NewEntryScore = score;
+    app.NewEntryPending = 1;
+    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
+    if (!WindowGone(window) &&
+        DialogBoxParamA(app.Instance(), MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
+        ReportLastError();
+    app.NewEntryPending = 0;
+    app.NewEntryScore = 0;
+}
