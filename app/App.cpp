@@ -11,6 +11,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/WelcomeDialog.h"
 #include "game/Board.h"
+#include "game/FallDirection.h"
 #include "game/Random.h"
 #include "render/GdiObject.h"
 #include "render/SelectedObject.h"
@@ -313,7 +314,7 @@ int App::OnKeyDown(HWND window, WPARAM virtualKey) {
     if (board == nullptr || Paused || GameIsOver)
         return 0;
     BoardCall call(*this);
-    const bool fallingDown = Settings.UpDown == 1;
+    const bool fallingDown = FallDirection() == 1;
     switch (virtualKey) {
     case VK_SPACE:
     case VK_NUMPAD5:
@@ -413,6 +414,14 @@ int App::SavePlacement(HWND window) {
     return 0;
 }
 
+int App::OnEndSession(HWND window, bool ending) {
+    SavePlacement(window);
+    // The session goes on after all: the card must not hang in a running game.
+    if (!ending && !Paused)
+        SetTimer(window, DROP_TIMER, Settings.DropInterval, nullptr);
+    return 0;
+}
+
 INT_PTR App::RunModal(HWND window, int dialogId, DLGPROC dialogProc) {
     if (!Paused)
         SetPaused(window, true);
@@ -490,7 +499,7 @@ int App::OnCommand(HWND window, int id, int) {
 }
 
 void App::OpenWithShell(const char* target) {
-    HINSTANCE result = shellExecute(nullptr, "open", target, nullptr, nullptr, 0);
+    HINSTANCE result = shellExecute(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         ReportLastError();
 }

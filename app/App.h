@@ -44,6 +44,8 @@ public:
     int OnSizing(HWND window, WPARAM edge, RECT* rect);
     int OnEraseBkgnd(HWND window, HDC dc);
     int SavePlacement(HWND window);
+    // WM_ENDSESSION: the placement is saved whether or not the session really ends.
+    int OnEndSession(HWND window, bool ending);
     INT_PTR RunModal(HWND window, int dialogId, DLGPROC dialogProc);
     void OnSetFocus(HWND window);
     void OnKillFocus(HWND window);

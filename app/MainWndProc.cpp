@@ -35,8 +35,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         TheApp.OnPaint(window);
         return 0;
     case WM_CLOSE:
-    case WM_ENDSESSION:
         TheApp.SavePlacement(window);
+        break;
+    case WM_ENDSESSION:
+        TheApp.OnEndSession(window, wParam != FALSE);
         break;
     case WM_ERASEBKGND:
         return TheApp.OnEraseBkgnd(window, reinterpret_cast<HDC>(wParam));

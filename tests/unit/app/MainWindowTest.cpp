@@ -1,6 +1,8 @@
 // The main window: pause and titles, keys, new games, focus and menus, commands, erasing, closing.
 #include <cstring>
+#include <vector>
 #include "MainWindowFixture.h"
+#include <shellapi.h>
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
@@ -100,6 +102,9 @@ TEST_F(KeyTest, KeysSteerTheFallingCardInBothOrientations) {
         {VK_RIGHT, -1, Action::Right},   {VK_NUMPAD6, -1, Action::Right}, {VK_SPACE, -1, Action::Swap},
         {VK_NUMPAD5, -1, Action::Swap},  {VK_UP, -1, Action::Drop},      {VK_NUMPAD8, -1, Action::Drop},
         {VK_DOWN, -1, Action::Swap},     {VK_NUMPAD2, -1, Action::Swap},
+        // Any other stored value falls down, and the keys follow the fall.
+        {VK_DOWN, 0, Action::Drop},      {VK_UP, 0, Action::Swap},       {VK_NUMPAD2, 7, Action::Drop},
+        {VK_NUMPAD8, -2, Action::Swap},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << ", UpDown " << c.upDown);
@@ -259,6 +264,22 @@ TEST_F(MainWindowTest, HelpThatCannotBeOpenedShowsTheSystemsReason) {
     EXPECT_FALSE(TheApp.IsPaused());  // opening help does not pause
 }
 
+std::vector<INT> shellShowCommands;
+HINSTANCE WINAPI RecordShellOpen(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT showCommand) {
+    shellShowCommands.push_back(showCommand);
+    return reinterpret_cast<HINSTANCE>(33);
+}
+
+TEST_F(MainWindowTest, HelpAndTheWebPageOpenInANormalWindow) {
+    StartGame();
+    shellShowCommands.clear();
+    TheApp.shellExecute = RecordShellOpen;
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_WEB_PAGE, 0), 0);
+    TheApp.shellExecute = ShellExecuteA;
+    EXPECT_EQ((std::vector<INT>{SW_SHOWNORMAL, SW_SHOWNORMAL}), shellShowCommands);
+}
+
 TEST_F(MainWindowTest, UnknownCommandsAndOtherTimersAreNotHandled) {
     StartGame();
     EXPECT_EQ(0, TheApp.OnCommand(window, 12345, 0));
@@ -319,6 +340,18 @@ TEST_F(MainWindowTest, ClosingSavesThePlacementAndTheSettings) {
     EXPECT_EQ(nullptr, TheApp.CurrentBoard());
     EXPECT_FALSE(TheApp.cardLibrary.IsLoaded());
     EXPECT_EQ(nullptr, TheApp.RingBitmap);
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+}
+
+TEST_F(MainWindowTest, ACancelledEndOfSessionSavesAndLetsTheCardFallOn) {
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    StartGame();
+    Settings.DropInterval = 20;
+    TheApp.SetPaused(window, false);
+    SendMessageA(window, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 1));
+    EXPECT_EQ("Zarnock", Title());
+    EXPECT_TRUE(DropTimerTicks(1000));
     RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
 }
 
