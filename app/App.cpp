@@ -257,6 +257,9 @@ void App::NewGame(HWND window) {
         }
         ReleaseBoard();
     }
+    // The window may have been closed inside the question or the end-of-game messages.
+    if (!IsWindow(window))
+        return;
     board.reset(new Board(window, MakeBoardHost()));
     GameIsOver = 0;
     InvalidateRect(window, nullptr, TRUE);
