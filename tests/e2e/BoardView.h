@@ -13,6 +13,7 @@ public:
     static constexpr int Columns = 5;
     static constexpr int TickPixels = 12;
     static constexpr int CardStep = 24;
+    static constexpr int DropPixels = 48;  // one step of a drop
 
     // The layout the game makes for this client area, card size and direction of fall (+1 or -1).
     BoardView(const RECT& client, int cardWidth, int cardHeight, int upDown);

@@ -168,7 +168,10 @@ TEST_F(SettingsTest, TheEndOfTheUserSessionSavesAsTheCloseBoxDoes) {
     game.Registry().SetDword("FirstBoot", 1);
     ASSERT_TRUE(game.Start());
     PostMessageA(game.Window().Handle(), WM_ENDSESSION, FALSE, 0);
-    EXPECT_TRUE(WaitUntil([&] { return game.Registry().Read("FirstBoot").number == 0; }, 2000));
+    // FirstBoot is written first and SwapMode later: wait for both.
+    EXPECT_TRUE(WaitUntil([&] {
+        return game.Registry().Read("FirstBoot").number == 0 && game.Registry().Read("SwapMode").present;
+    }, 2000));
     ExpectDword("MinMax", 2);
     ExpectDword("SwapMode", 3);
     EXPECT_TRUE(game.Process().IsRunning()) << "the session's end saves, it does not close the window";
@@ -185,11 +188,13 @@ TEST_F(SettingsTest, ACollapseRegimeWithoutRulesNeverCollapsesALandedCard) {
     const int drops = 6;
     for (int n = 1; n <= drops; ++n) {
         game.Window().PostKey(VK_DOWN);
-        // The stack holds one more card each time, and nothing ever leaves it.
+        // The stack holds one more card each time, and nothing ever leaves it. The next card has entered
+        // when the falling card lies less than a drop step below the entry height (a tick may have moved it).
         const bool grown = WaitUntil([&] {
             ClientCapture capture(game.Window().Handle());
-            return view.HoldsCard(capture, view.StackStripRect(2, n - 1)) &&
-                   view.FindFallingCard(capture).top == view.SpawnY();
+            const int belowEntry = view.FindFallingCard(capture).top - view.SpawnY();
+            return view.HoldsCard(capture, view.StackStripRect(2, n - 1)) && belowEntry >= 0 &&
+                   belowEntry < BoardView::DropPixels;
         }, 2000);
         ASSERT_TRUE(grown) << "drop " << n;
     }
