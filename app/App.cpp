@@ -49,8 +49,8 @@ void WriteSetting(const char* name, int value) {
 }  // namespace
 
 App::App()
-    : shellExecute(ShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth), Height(MinimumWindowHeight),
-      MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
+    : shellExecute(ShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth),
+      Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
       instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0), SongNumber(0),
       MusicDevice(0), LastEndReason(-1), eraseFailureReported(0), boardCallDepth(0) {}
 

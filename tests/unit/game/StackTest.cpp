@@ -350,7 +350,8 @@ TEST_F(StackTest, ThawingRemovesEveryCardButReturnsOnlyTheDealtOnes) {
     EXPECT_EQ(stack.Count(), 0);
     EXPECT_EQ(stack.DealerTotal(), 17);
     EXPECT_EQ(stack.DealerUpCard(), Rank::Eight);
-    EXPECT_EQ(SortedDeckOf(shoe), (std::vector<CardCode>{CodeOf(Rank::Ace, 3), CodeOf(Rank::Ten), CodeOf(Rank::Queen, 1)}));
+    EXPECT_EQ(SortedDeckOf(shoe),
+              (std::vector<CardCode>{CodeOf(Rank::Ace, 3), CodeOf(Rank::Ten), CodeOf(Rank::Queen, 1)}));
     EXPECT_EQ(random.Remaining(), 0u);
 }
 
