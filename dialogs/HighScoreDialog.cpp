@@ -1,5 +1,6 @@
 // The high-score dialog: default table, loading with the placing of a new entry, saving, and the reset.
 #include "dialogs/HighScoreDialog.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include "app/App.h"
@@ -29,9 +30,7 @@ bool ReadStored(const char* prefix, int index, char* text) {
     return RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text, HighScoreTextSize);
 }
 
-bool WriteStored(const char* prefix, int index, const char* text) {
-    char valueName[16];
-    std::snprintf(valueName, sizeof valueName, "%s%d", prefix, index);
+bool WriteToRegistry(const char* valueName, const char* text) {
     return RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
 }
 
@@ -43,6 +42,8 @@ void SetNameReadOnly(HWND dialog, int row, bool readOnly) {
 int DefaultHighScore(int n) { return (50 * n - 45) * n; }
 
 int ScoreTextValue(const char* text) { return static_cast<int>(std::strtol(text, nullptr, 10)); }
+
+HighScoreDialog::HighScoreDialog() : writeValue(WriteToRegistry) {}
 
 INT_PTR HighScoreDialog::OnInitDialog(HWND dialog) {
     CenterOverParent(dialog);
@@ -82,16 +83,16 @@ void HighScoreDialog::FillDefaultHighScores(HWND dialog) {
 
 void HighScoreDialog::LoadHighScores(HWND dialog) {
     newEntryRow = NoRow;
+    std::fill(storedIndex, storedIndex + HighScorePlaces, NoRow);
     bool placed = false;
-    bool stopped = false;
     int row = 0;
-    for (int index = 0; row < HighScorePlaces; ++index, ++row) {
+    // An unreadable entry is skipped: the readable ones keep their order and the rows after them keep
+    // the default ladder, so that OK after viewing never writes the defaults over a stored table.
+    for (int index = 0; index < HighScorePlaces && row < HighScorePlaces; ++index) {
         char name[HighScoreTextSize];
         char score[HighScoreTextSize];
-        if (!ReadStored("Name", index, name) || !ReadStored("Score", index, score)) {
-            stopped = true;
-            break;
-        }
+        if (!ReadStored("Name", index, name) || !ReadStored("Score", index, score))
+            continue;
         // Strictly lower: a new score equal to a stored one goes below it.
         if (!placed && pending && ScoreTextValue(score) < newScore) {
             ClearRowForNewEntry(dialog, row);
@@ -101,21 +102,46 @@ void HighScoreDialog::LoadHighScores(HWND dialog) {
         if (row < HighScorePlaces) {
             SetDlgText(dialog, NameId(row), name);
             SetDlgText(dialog, ScoreId(row), score);
+            storedIndex[row] = index;
+            ++row;
         }
     }
-    if (!placed && stopped && pending && newScore > 0)
+    if (!placed && row < HighScorePlaces && pending && newScore > 0)
         PlaceByDefaultLadder(dialog, row);
 }
 
 void HighScoreDialog::SaveHighScores(HWND dialog) {
-    for (int row = 0; row < HighScorePlaces; ++row) {
-        char name[HighScoreTextSize];
-        char score[HighScoreTextSize];
-        GetDlgText(dialog, NameId(row), name, HighScoreTextSize);
-        GetDlgText(dialog, ScoreId(row), score, HighScoreTextSize);
-        if (!WriteStored("Name", row, name) || !WriteStored("Score", row, score))
+    int order[HighScorePlaces];
+    SaveOrder(order);
+    for (int row : order)
+        if (!SaveRow(dialog, row))
             return;
-    }
+}
+
+// Rows whose entry comes up from a lower stored place are written top down, the others bottom up:
+// an entry moving up has then already been copied when its old row is overwritten, and an entry moving
+// down has been copied to the row below before its own row is written.
+void HighScoreDialog::SaveOrder(int order[HighScorePlaces]) const {
+    int n = 0;
+    for (int row = 0; row < HighScorePlaces; ++row)
+        if (storedIndex[row] > row)
+            order[n++] = row;
+    for (int row = HighScorePlaces - 1; row >= 0; --row)
+        if (storedIndex[row] <= row)
+            order[n++] = row;
+}
+
+bool HighScoreDialog::SaveRow(HWND dialog, int row) {
+    char name[HighScoreTextSize];
+    char score[HighScoreTextSize];
+    GetDlgText(dialog, NameId(row), name, HighScoreTextSize);
+    GetDlgText(dialog, ScoreId(row), score, HighScoreTextSize);
+    char valueName[16];
+    std::snprintf(valueName, sizeof valueName, "Name%d", row);
+    if (!writeValue(valueName, name))
+        return false;
+    std::snprintf(valueName, sizeof valueName, "Score%d", row);
+    return writeValue(valueName, score);
 }
 
 void HighScoreDialog::Reset(HWND dialog) {

@@ -1,6 +1,7 @@
 // The high-score dialog: the ten best scores with names, kept in the registry, and the entry of a new one.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <memory>
 
 const int HighScorePlaces = 10;
@@ -17,6 +18,7 @@ class HighScoreDialog {
 public:
     static const int NoRow = -1;
 
+    HighScoreDialog();
     virtual ~HighScoreDialog() = default;
 
     // Centres the dialog, shows the table and, with an entry pending, opens its row for the name.
@@ -34,14 +36,24 @@ public:
     // The 0-based row of the new entry chosen by the latest initialisation, or NoRow.
     int NewEntryRow() const { return newEntryRow; }
 
+    // Writes one stored value ("Name3", "Score3", ...): to the registry, unless a test looks on.
+    using ValueWriter = std::function<bool(const char* valueName, const char* text)>;
+    ValueWriter writeValue;
+
 private:
     void ClearRowForNewEntry(HWND dialog, int row);
     void PlaceByDefaultLadder(HWND dialog, int firstFreeRow);
     void OpenNewEntryForName(HWND dialog);
+    // The order in which OK writes the rows: no stored entry that the new table keeps is ever
+    // overwritten before it has been written to its new row.
+    void SaveOrder(int order[HighScorePlaces]) const;
+    bool SaveRow(HWND dialog, int row);
 
     int newEntryRow = NoRow;
     int newScore = 0;
     int pending = 0;
+    // The stored index each row was read from; NoRow for a default row or the new entry.
+    int storedIndex[HighScorePlaces] = {NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow};
 };
 
 // Created the first time the dialog opens and kept until the program ends.

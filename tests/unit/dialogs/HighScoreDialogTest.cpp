@@ -1,5 +1,6 @@
 // The high-score dialog: where a new entry goes, and a reset during an entry followed by OK.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "app/App.h"
@@ -18,6 +19,7 @@ protected:
     void SetUp() override { RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath); }
     void TearDown() override {
         DestroyWindow(dialog);
+        TheHighScoreDialog.reset();  // the next opening makes a fresh one that writes to the registry
         TheApp.NewEntryPending = TheApp.NewEntryScore = 0;
         SetUp();
     }
@@ -42,9 +44,21 @@ protected:
     static std::string Value(const char* prefix, size_t index) { return prefix + std::to_string(index); }
     static void Store(const Texts& scores) {
         for (size_t i = 0; i < scores.size(); ++i) {
-            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", i).c_str(), "Kept");
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", i).c_str(), Value("Kept", i).c_str());
             RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", i).c_str(), scores[i].c_str());
         }
+    }
+    // The stored entries as "name|score"; "?" for an unreadable one.
+    static Texts StoredEntries() {
+        Texts entries;
+        for (size_t i = 0; i < HighScorePlaces; ++i) {
+            char name[HighScoreTextSize], score[HighScoreTextSize];
+            const bool read =
+                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", i).c_str(), name, sizeof name) &&
+                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", i).c_str(), score, sizeof score);
+            entries.push_back(read ? std::string(name) + "|" + score : "?");
+        }
+        return entries;
     }
     HWND dialog = nullptr;
 };
@@ -102,6 +116,54 @@ TEST_F(HighScoreDialogTest, ResetOnlyAfterYesThenTheLadderPlacesTheEntryAndOkSto
         RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", row).c_str(), name, sizeof name);
         RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", row).c_str(), score, sizeof score);
         EXPECT_EQ(Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row], std::string(name) + "|" + score);
+    }
+}
+TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissingWhileOkWrites) {
+    const Texts stored = {"9000", "8000", "7000", "6000", "5000", "4000", "3000", "2000", "1500", "900"};
+    const struct {
+        const char* name;
+        int unreadable, score;
+        const char* shown;
+    } cases[] = {
+        {"viewing, first name too long", 0, 0, "8000 7000 6000 5000 4000 3000 2000 1500 900 5 "},
+        {"new entry into the full table", -1, 4500, "9000 8000 7000 6000 5000 4500 4000 3000 2000 1500 "},
+        {"unreadable above, new entry below", 1, 2500, "9000 7000 6000 5000 4000 3000 2500 2000 1500 900 "},
+        {"unreadable last, ladder below", 9, 700, "9000 8000 7000 6000 5000 4000 3000 2000 1500 700 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Store(stored);
+        if (c.unreadable >= 0) {
+            const std::string tooLong(300, 'x');
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", c.unreadable).c_str(), tooLong.c_str());
+        }
+        const Texts before = StoredEntries();
+        Open(c.score);
+        std::string shown;
+        for (const std::string& score : Rows(IDC_SCORE_FIRST)) shown += score + " ";
+        ASSERT_EQ(c.shown, shown);
+        if (c.score > 0) SetDlgItemTextA(dialog, IDC_NAME_FIRST + TheHighScoreDialog->NewEntryRow(), "New");
+        Texts kept;  // the stored entries that the new table keeps
+        for (int row = 0; row < HighScorePlaces; ++row) {
+            const std::string entry = Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row];
+            if (std::find(before.begin(), before.end(), entry) != before.end()) kept.push_back(entry);
+        }
+        EXPECT_EQ(9u, kept.size());
+        int writes = 0;
+        TheHighScoreDialog->writeValue = [&](const char* valueName, const char* text) {
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
+            ++writes;
+            const Texts now = StoredEntries();
+            for (const std::string& entry : kept)
+                EXPECT_NE(now.end(), std::find(now.begin(), now.end(), entry)) << entry << " lost at " << valueName;
+            return true;
+        };
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(2 * HighScorePlaces, writes);
+        const Texts after = StoredEntries();
+        for (int row = 0; row < HighScorePlaces; ++row)
+            EXPECT_EQ(Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row], after[row]);
+        TearDown();
     }
 }
 }  // namespace
