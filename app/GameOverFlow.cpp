@@ -56,8 +56,11 @@ bool GameOverFlow::ExplainEnding(HWND window, int reason) {
                             "the few remaining cards are a perfect match -- they will collapse on their own from now "
                             "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
                             "quirk of the rules, and the game is now over.  Hope you get a high score!");
-        if (app.CurrentBoard() != nullptr)
+        if (app.CurrentBoard() != nullptr) {
             app.CurrentBoard()->AddWinnings(PerfectMatchBonus);
+            if (!WindowGone(window))
+                app.CurrentBoard()->RedrawStatus(window);
+        }
         return true;
     case 4:
         return true;

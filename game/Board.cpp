@@ -6,6 +6,7 @@
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
+#include "render/GdiObject.h"
 #include "render/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
@@ -70,9 +71,9 @@ void Board::Paint(HDC dc, HWND window) {
     GetClientRect(window, &clientRect);
     stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
     stacks->DrawAll(dc);
-    PlaceFallingCard(window, dc);
-    if (WindowGone(window)) return;
+    // The text goes beneath the falling card, so that the background saved under the card holds it.
     DrawStatus(dc);
+    PlaceFallingCard(window, dc);
 }
 
 void Board::PlaceFallingCard(HWND window, HDC dc) {
@@ -80,6 +81,7 @@ void Board::PlaceFallingCard(HWND window, HDC dc) {
     if (fallingPlaced) {
         shoe->SetFallingPos(ColumnX(column), shoe->FallingY());
     } else {
+        if (host.isGameOver()) return;  // a card dealt as the game ended is never shown
         if (!Settings.LastStack || column < 0) {
             column = homeColumn;
             if (Settings.FreezeOnBust && stacks->IsFrozen(column)) SelectNextFreeColumn();
@@ -87,9 +89,10 @@ void Board::PlaceFallingCard(HWND window, HDC dc) {
         shoe->SetFallingPos(ColumnX(column), spawnY);
         fallingPlaced = true;
     }
-    if (host.isGameOver()) return;
+    // After a no-room ending the card stays where it found no room, in every repaint too.
     shoe->DrawFalling(dc);
-    if (!landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1) host.gameOver(window, 0);
+    if (!host.isGameOver() && !landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1)
+        host.gameOver(window, 0);
 }
 
 bool Board::CardInPlay() const {
@@ -140,7 +143,7 @@ void Board::Drop(HWND window) {
         const int x = shoe->FallingX();
         for (int y = shoe->FallingY(); (target - y) * direction > 0; y += DropStep * direction) {
             shoe->MoveTo(x, y, dc);
-            Sleep(DropPauseMs);
+            pauseAfterDropStep();
         }
         shoe->MoveTo(x, target, dc);
     }
@@ -184,9 +187,10 @@ void Board::Land(HWND window) {
     if (cardsThisLevel >= CardsPerLevel) SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_LEVEL_UP, 0), 0);
     landingInProgress = false;
     if (WindowGone(window)) return;
+    // The text first and the new card over it, as a paint draws them; a paint during the level-up
+    // notice may have placed the card already.
+    DrawStatusBeneathCard(dc);
     PlaceFallingCard(window, dc);
-    if (WindowGone(window)) return;
-    DrawStatus(dc);
 }
 
 void Board::CollapseNewestCards(HDC dc, double multiplier) {
@@ -234,11 +238,15 @@ void Board::LevelUp(HWND window) {
     if (WindowGone(window)) return;
     {
         WindowDC dc(window);
-        if (Settings.ClearStacks) {
-            winnings -= stacks->ClearAll(dc);
-            DrawStatus(dc);
-        }
+        // A paint during the notice may have drawn the next card over the stacks: it comes off first,
+        // and so do the player captions, which stand beyond the top cards where no card covers them.
+        const bool cardShown = shoe->BackgroundSaved();
+        if (cardShown) shoe->HideFalling(dc);
+        ErasePlayerCaptions(dc);
+        if (Settings.ClearStacks) winnings -= stacks->ClearAll(dc);
         if (Settings.FreezeOnBust) UnfreezeFirstFrozen(dc);
+        DrawStatus(dc);
+        if (cardShown) shoe->DrawFalling(dc);
     }
     // The notice took the focus: a pause or a game over may have come meanwhile, and then stays.
     if (!host.isGameOver() && !host.isPaused())
@@ -267,6 +275,18 @@ int Board::DistanceToLanding(int cardY, int index) const {
 
 int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (host.cardWidth + ColumnGap); }
 
+void Board::RedrawStatus(HWND window) {
+    WindowDC dc(window);
+    DrawStatusBeneathCard(dc);
+}
+
+void Board::DrawStatusBeneathCard(HDC dc) {
+    const bool cardShown = shoe->BackgroundSaved();
+    if (cardShown) shoe->HideFalling(dc);
+    DrawStatus(dc);
+    if (cardShown) shoe->DrawFalling(dc);
+}
+
 void Board::DrawStatus(HDC dc) {
     SetTextColor(dc, Settings.ForegroundColor);
     const COLORREF previousBackground = SetBkColor(dc, Settings.BackgroundColor);
@@ -291,26 +311,43 @@ void Board::DrawDeckCount(HDC dc) {
     PutText(dc, measured ? boardRect.right - size.cx : boardRect.right, 0, text);
 }
 
-void Board::DrawStackCaptions(HDC dc) {
+int Board::CaptionCentre(int index) const {
     const int width = host.cardWidth;
-    const int height = host.cardHeight;
     const int pitch = (boardRect.right - boardRect.left - width) / (StackCount - 1);
-    const bool fallingDown = FallDirection() == 1;
-    const int dealerTop = fallingDown ? boardRect.bottom + TextMargin : spawnY + height + TextMargin;
-    for (int i = 0; i < stacks->Count(); ++i) {
-        const int centre = boardRect.left + i * pitch + width / 2;
+    return boardRect.left + index * pitch + width / 2;
+}
 
+void Board::DrawStackCaptions(HDC dc) {
+    const int dealerTop =
+        FallDirection() == 1 ? boardRect.bottom + TextMargin : spawnY + host.cardHeight + TextMargin;
+    for (int i = 0; i < stacks->Count(); ++i) {
         char dealer[CaptionTextSize];
         FormatDealerCaption(i, dealer, sizeof dealer);
-        PutText(dc, centre - TextSize(dc, dealer).cx / 2, dealerTop, dealer);
+        PutText(dc, CaptionCentre(i) - TextSize(dc, dealer).cx / 2, dealerTop, dealer);
 
         char player[CaptionTextSize];
-        FormatPlayerCaption(i, player, sizeof player);
-        const SIZE size = TextSize(dc, player);
-        const int nextCardY = stacks->NextCardY(i);
-        const int playerTop = fallingDown ? nextCardY - size.cy + PlayerCaptionOverlap
-                                          : nextCardY + height - PlayerCaptionOverlap;
-        PutText(dc, centre - size.cx / 2, playerTop, player);
+        const RECT place = PlayerCaption(dc, i, player, sizeof player);
+        PutText(dc, place.left, place.top, player);
+    }
+}
+
+RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
+    FormatPlayerCaption(index, text, size);
+    const SIZE extent = TextSize(dc, text);
+    const int nextCardY = stacks->NextCardY(index);
+    const int top = FallDirection() == 1 ? nextCardY - extent.cy + PlayerCaptionOverlap
+                                         : nextCardY + host.cardHeight - PlayerCaptionOverlap;
+    const int left = CaptionCentre(index) - extent.cx / 2;
+    return RECT{left, top, left + extent.cx, top + extent.cy};
+}
+
+void Board::ErasePlayerCaptions(HDC dc) {
+    Brush background(CreateSolidBrush(Settings.BackgroundColor));
+    if (!background) return;
+    for (int i = 0; i < stacks->Count(); ++i) {
+        char text[CaptionTextSize];
+        const RECT place = PlayerCaption(dc, i, text, sizeof text);
+        FillRect(dc, &place, background);
     }
 }
 

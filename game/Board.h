@@ -1,6 +1,7 @@
 // One game in progress: the falling card, its moves and landing, scoring, levels and the status text.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <memory>
 #include "game/BoardHost.h"
 
@@ -36,6 +37,8 @@ public:
 
     // The status line and the captions under each stack.
     void DrawStatus(HDC dc);
+    // Draws the status and captions again during play, beneath the falling card.
+    void RedrawStatus(HWND window);
     void DrawWinnings(HDC dc);
     void DrawDeckCount(HDC dc);
     void DrawStackCaptions(HDC dc);
@@ -55,6 +58,9 @@ public:
     const RECT& ClientRect() const;
     Shoe& GetShoe();
     StackList& Stacks();
+
+    // Waits after each step of a drop (DropPauseMs); tests may shorten it.
+    std::function<void()> pauseAfterDropStep = [] { Sleep(DropPauseMs); };
 
 private:
     void CheckLanding(HWND window);
@@ -76,6 +82,12 @@ private:
     static int NextDropInterval(int interval);
     void FormatPlayerCaption(int index, char* text, int size) const;
     void FormatDealerCaption(int index, char* text, int size) const;
+    void DrawStatusBeneathCard(HDC dc);
+    int CaptionCentre(int index) const;
+    // Writes a stack's player caption and gives the cell it fills.
+    RECT PlayerCaption(HDC dc, int index, char* text, int size) const;
+    // Fills the cells of the player captions as they stand with the background colour.
+    void ErasePlayerCaptions(HDC dc);
 
     // The host may end the game or show the notice in a modal loop, during which the window can be
     // destroyed: the operation that called it then stops.
