@@ -1,15 +1,9 @@
 // The falling card: where a new card is placed, ticks, the no-room ending, moves, drops and swaps.
 #include <windows.h>
+#include <vector>
 #include "BoardFixture.h"
 
 namespace {
-double MillisecondsNow() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return counter.QuadPart * 1000.0 / frequency.QuadPart;
-}
-
 // Endless dealing with Hard dealers (21) and no freezing: tens never collapse and never freeze.
 class FallingCardTest : public BoardFixture {
 protected:
@@ -21,6 +15,13 @@ protected:
     }
     void DealTens(int count) {
         for (int i = 0; i < count; ++i) script.RandomCard(CodeOf(Ten, i % 4));
+    }
+    // Drops the card; the card's height at each pause between the steps.
+    std::vector<int> DropHeights() {
+        std::vector<int> heights;
+        board->pauseAfterDropStep = [&] { heights.push_back(TheShoe().FallingY()); };
+        board->Drop(Window());
+        return heights;
     }
     ScriptedRandom script;
 };
@@ -219,11 +220,8 @@ TEST_F(FallingCardTest, MovingOntoAStackTopAtTheCardsHeightLandsAtOnce) {
 TEST_F(FallingCardTest, DropMakesSixStepsOntoAnEmptyStackThenLandsAndDealsAtOnce) {
     DealTens(2);
     NewGame();
-    const double start = MillisecondsNow();
-    board->Drop(Window());
-    const double elapsed = MillisecondsNow() - start;
-    EXPECT_GE(elapsed, 59.0);  // six 10 ms pauses
-    EXPECT_LT(elapsed, 1000.0);
+    const std::vector<int> heights = DropHeights();
+    EXPECT_EQ(heights, (std::vector<int>{20, 68, 116, 164, 212, 260}));  // paused after each 48-pixel step
     EXPECT_EQ(CardsOn(2), 1);
     EXPECT_EQ(board->GetWinnings(), -15);
     EXPECT_EQ(board->CardsThisLevel(), 1);
@@ -235,11 +233,7 @@ TEST_F(FallingCardTest, DropOntoATallStackTakesOneStep) {
     DealTens(2);
     NewGame();
     PutCards(2, {36, 37, 38, 39, 36, 37, 38, 39, 36, 37});  // ten cards: 48 pixels to go
-    const double start = MillisecondsNow();
-    board->Drop(Window());
-    const double elapsed = MillisecondsNow() - start;
-    EXPECT_GE(elapsed, 9.0);
-    EXPECT_LT(elapsed, 55.0);
+    EXPECT_EQ(DropHeights(), std::vector<int>{20});
     EXPECT_EQ(CardsOn(2), 11);
 }
 

@@ -1,6 +1,7 @@
 // The stack list and the board layout: positions of the stacks, the entry point of new cards, the row
 // rectangle, both directions of fall, and a repaint that lays the board out again.
 #include "BoardFixture.h"
+#include "support/Canvas.h"
 
 namespace {
 class LayoutTest : public BoardFixture {
@@ -115,11 +116,19 @@ TEST_F(LayoutTest, IndexedOperationsReachTheStackAtThatIndex) {
     EXPECT_FALSE(list.IsFrozen(3));
 }
 
-TEST_F(LayoutTest, ClearingFiveEmptyStacksCostsNothing) {
+TEST_F(LayoutTest, ClearingFiveEmptyStacksCostsNothingAndDrawsEveryMarker) {
     StackList list{CardHost()};
     list.CreateStacks();
-    WindowDC dc(Window());
-    EXPECT_EQ(list.ClearAll(dc), 0);
+    const RECT client = {0, 0, TestClientWidth, TestClientHeight};
+    int spawnX, spawnY, homeColumn;
+    RECT row;
+    list.Layout(client, spawnX, spawnY, homeColumn, row);
+    Canvas cleared(TestClientWidth, TestClientHeight, Settings.BackgroundColor);
+    Canvas drawn(TestClientWidth, TestClientHeight, Settings.BackgroundColor);
+    EXPECT_EQ(list.ClearAll(cleared), 0);
+    list.DrawAll(drawn);
+    EXPECT_GT(drawn.CountOtherThan(Settings.BackgroundColor), 0);
+    EXPECT_EQ(cleared.Differences(drawn), 0);
 }
 
 TEST_F(LayoutTest, FirstPaintLaysTheBoardOutAndPlacesTheCard) {

@@ -139,6 +139,7 @@ TEST_F(LevelUpTest, NewBoardStartsAt800AndLevel0) {
 TEST_F(LevelUpTest, ClearStacksChargesTheCardPointsOfEveryStack) {
     Settings.ClearStacks = 1;
     Settings.FreezeOnBust = 0;
+    Settings.DealerOption = 3;  // a multiplier of 3.0, which the clearing charge ignores
     NewGame();
     PutCards(0, {CodeOf(Ace), CodeOf(Five), CodeOf(King)});
     PutCards(4, {CodeOf(Ten, 2)});
@@ -159,6 +160,9 @@ TEST_F(LevelUpTest, OnlyTheLowestFrozenStackThawsAndClearedFrozenStacksStayFroze
     EXPECT_TRUE(StackAt(3).IsFrozen());
     EXPECT_EQ(CardsOn(1), 0);
     EXPECT_EQ(CardsOn(3), 0);
+    // Cleared before the thaw, so both stacks are charged: K Q and a small card, and the face-down card,
+    // whose code is an ace.
+    EXPECT_EQ(board->GetWinnings(), -2 * (10 + 10 + 5 + 15));
     LevelUp();
     EXPECT_FALSE(StackAt(3).IsFrozen());
 }

@@ -103,6 +103,21 @@ TEST_F(DeckTest, RefillCarriesTheRemainingCardsOnTopInTheirOrder) {
     EXPECT_EQ(shoe.CardsLeft(), 52);
 }
 
+TEST_F(DeckTest, ShuffleExchangesEachPlaceInOrderWithTheDrawnOne) {
+    // First pass: every place i is exchanged with place 0; the other passes draw j = i, which changes nothing.
+    ScriptedRandom script;
+    for (int i = 0; i < 52; ++i) script.Next(0, 52, 0);
+    for (int pass = 0; pass < 2; ++pass)
+        for (int i = 0; i < 52; ++i) script.Next(i, 52, 0);
+    Settings.OneDeck = 1;
+    Shoe shoe{CardHost()};
+    shoe.DealNext(nullptr);
+    std::vector<CardCode> expected = {51};  // 51 ends at the bottom, the rest move up one place
+    for (CardCode code = 0; code < 50; ++code) expected.push_back(code);
+    EXPECT_EQ(DeckOf(shoe), expected);
+    EXPECT_EQ(shoe.Falling()->Code(), 50);
+}
+
 TEST_F(DeckTest, PerfectMatchIsLookedForOnlyWithARecyclingDeckAndThreeToThirteenCards) {
     struct Case {
         int oneDeck;
