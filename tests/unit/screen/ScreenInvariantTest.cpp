@@ -1,12 +1,11 @@
 // What the visible main window shows after every handled message is what a full repaint of its board draws.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <string>
-#include "app/App.h"
-#include "game/Board.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
@@ -14,8 +13,6 @@
 #include "render/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/Canvas.h"
-#include "support/GameTestEnvironment.h"
-#include "support/MessageBoxAnswerer.h"
 #include "unit/app/MainWindowFixture.h"
 
 namespace {
@@ -25,12 +22,13 @@ protected:
         PrepareGameForTests();
         ASSERT_TRUE(PrepareMainClass(GetModuleHandleA(nullptr)));
         TheApp.Paused = 1;
-        TheApp.GameIsOver = 0;
         TheApp.Started = 0;
         window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  470, 500, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, window);
-        UpdateWindow(window);
+        GetClientRect(window, &client);
+        shown = std::make_unique<Canvas>(client.right, client.bottom);
+        painted = std::make_unique<Canvas>(client.right, client.bottom);
     }
     void TearDown() override {
         DestroyWindow(window);
@@ -48,12 +46,6 @@ protected:
     // Empty when the client area equals a fresh full paint of the board over the background colour;
     // otherwise the first differing pixel.
     std::string DifferenceFromRepaint() {
-        RECT client;
-        GetClientRect(window, &client);
-        if (!shown || shown->width != client.right || shown->height != client.bottom) {
-            shown = std::make_unique<Canvas>(client.right, client.bottom);
-            painted = std::make_unique<Canvas>(client.right, client.bottom);
-        }
         {
             WindowDC dc(window);
             BitBlt(*shown, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
@@ -61,19 +53,17 @@ protected:
         painted->Fill(Settings.BackgroundColor);
         TheApp.CurrentBoard()->Paint(*painted, window);
         const std::vector<uint32_t> a = shown->Pixels(), b = painted->Pixels();
-        for (size_t i = 0; i < a.size(); ++i) {
-            if (a[i] == b[i]) continue;
-            std::ostringstream text;
-            text << "pixel (" << i % client.right << ", " << i / client.right << ") shows " << std::hex << a[i]
-                 << ", a repaint draws " << b[i];
-            return text.str();
-        }
-        return "";
+        const size_t i = std::mismatch(a.begin(), a.end(), b.begin()).first - a.begin();
+        if (i == a.size()) return "";
+        std::ostringstream text;
+        text << "pixel (" << i % client.right << ", " << i / client.right << ") shows " << std::hex << a[i]
+             << ", a repaint draws " << b[i];
+        return text.str();
     }
 
-    // A careful player, so that games reach a level-up: a free stack that the card makes collapse, else
-    // the one it leaves lowest; a swap when the card busts every stack. Past the level-up the player
-    // piles the cards on the tallest stack, so that the game ends soon.
+    // A careful player, so that games reach a level-up: a stack that the card makes collapse, else the one
+    // it leaves lowest; a swap when the card busts every stack. Past the level-up the player piles the cards
+    // on the tallest stack, so that the game ends soon.
     static WPARAM PlayerKey(bool careful) {
         Board& board = *TheApp.CurrentBoard();
         StackList& stacks = board.Stacks();
@@ -82,40 +72,29 @@ protected:
         for (int c = 0; c < stacks.Count(); ++c) {
             if (stacks.IsFrozen(c) || board.DistanceToLanding(board.GetShoe().FallingY(), c) < 0) continue;
             const int total = stacks.HardTotal(c) + value;
-            const int cost = !careful ? -stacks.At(c)->Count() : total > 21 ? 100 : total >= stacks.DealerTotal(c) ? 0 : total;
+            int cost = -stacks.At(c)->Count();
+            if (careful) cost = total > 21 ? 100 : total >= stacks.DealerTotal(c) ? 0 : total;
             if (cost < bestCost) best = c, bestCost = cost;
         }
-        return bestCost == 100 ? VK_SPACE : KeyTowards(best);
-    }
-    // The key that moves the card towards a column, or drops it there.
-    static WPARAM KeyTowards(int column) {
-        const int current = TheApp.CurrentBoard()->Column();
-        if (column < current) return VK_LEFT;
-        if (column > current) return VK_RIGHT;
-        return Settings.UpDown == -1 ? VK_UP : VK_DOWN;
+        if (bestCost == 100) return VK_SPACE;
+        if (best != board.Column()) return best < board.Column() ? VK_LEFT : VK_RIGHT;
+        return Settings.UpDown == -1 ? VK_UP : VK_DOWN;  // drop
     }
 
     HWND window = nullptr;
+    RECT client = {};
     std::unique_ptr<Canvas> shown, painted;
 };
 
-struct Rules {
-    int regime, upDown, vicious, clear, oneDeck, endOnShuffle;
-};
-
 // Every collapse regime, both directions, Vicious and ClearStacks on and off, all three decks.
-Rules RulesOfGame(int game) {
-    return {1 + game % 3, game % 2 ? -1 : 1, (game / 2) % 2, (game / 4) % 2, (game / 3) % 3, (game / 6) % 2};
-}
-
-void Apply(const Rules& rules, int game) {
-    Settings.CollapseRegime = rules.regime;
+void ApplyRulesOfGame(int game) {
+    Settings.CollapseRegime = 1 + game % 3;
     Settings.DeriveMinCollapse();
-    Settings.UpDown = rules.upDown;
-    Settings.FreezeOnBust = rules.vicious;
-    Settings.ClearStacks = rules.clear;
-    Settings.OneDeck = rules.oneDeck;
-    Settings.EndOnShuffle = rules.endOnShuffle;
+    Settings.UpDown = game % 2 ? -1 : 1;
+    Settings.FreezeOnBust = (game / 2) % 2;
+    Settings.ClearStacks = (game / 4) % 2;
+    Settings.OneDeck = (game / 3) % 3;
+    Settings.EndOnShuffle = (game / 6) % 2;
     Settings.DealerOption = 1 + (game / 4) % 3;
     Settings.SwapMode = 1 + (game / 3) % 3;
     Settings.LastStack = (game / 5) % 2;
@@ -126,7 +105,8 @@ TEST_F(ScreenInvariantTest, RandomGamesLeaveOnScreenExactlyWhatARepaintDraws) {
     std::mt19937 moves;
     // The level-up notice is closed at once, sometimes after a paint of the window behind it.
     MessageBoxAnswerer answerer([&](const SeenDialog& dialog) {
-        if (dialog.caption.empty() && moves() % 2) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        if (dialog.caption.empty() && moves() % 2)
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         if (dialog.caption == "Game Over") return dialog.text.rfind("Do you", 0) == 0 ? IDNO : IDOK;
         return dialog.caption.empty() ? IDOK : IDCANCEL;
     });
@@ -134,15 +114,14 @@ TEST_F(ScreenInvariantTest, RandomGamesLeaveOnScreenExactlyWhatARepaintDraws) {
     int levelUps[2][2] = {};  // by Vicious and ClearStacks
     for (int game = 0; game < 24; ++game) {
         const unsigned int seed = 1000 + game;
-        const Rules rules = RulesOfGame(game);
-        Apply(rules, game);
+        ApplyRulesOfGame(game);
         SeedRandom(seed);
         moves.seed(seed);
         NewGame();
         std::string operation = "new game";
-        for (int step = 0; !TheApp.IsGameOver(); ++step) {
-            const std::string difference = DifferenceFromRepaint();
-            ASSERT_EQ("", difference) << "seed " << seed << ", step " << step << ", after " << operation;
+        for (int step = 0;; ++step) {
+            ASSERT_EQ("", DifferenceFromRepaint()) << "seed " << seed << ", step " << step << ", after " << operation;
+            if (TheApp.IsGameOver()) break;
             ASSERT_LT(step, 20000) << "seed " << seed << ": the game does not end";
             if (TheApp.IsPaused()) TheApp.SetPaused(window, false);
             const unsigned int roll = moves() % 100;
@@ -150,20 +129,18 @@ TEST_F(ScreenInvariantTest, RandomGamesLeaveOnScreenExactlyWhatARepaintDraws) {
                 operation = "tick";
                 SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
             } else if (roll < 95) {
-                const bool careful = rules.regime == 3 && TheApp.CurrentBoard()->Level() < 1;
+                const bool careful = Settings.CollapseRegime == 3 && TheApp.CurrentBoard()->Level() < 1;
                 const WPARAM key = roll >= 90 ? keys[roll % 5] : PlayerKey(careful);
                 operation = "key " + std::to_string(key);
                 SendMessageA(window, WM_KEYDOWN, key, 0);
             } else {
                 operation = "repaint of part of the window";
-                RECT part = {static_cast<LONG>(moves() % 400), static_cast<LONG>(moves() % 400), 0, 0};
-                part.right = part.left + 1 + moves() % 200;
-                part.bottom = part.top + 1 + moves() % 200;
+                const LONG left = moves() % 400, top = moves() % 400;
+                const RECT part = {left, top, left + 1 + LONG(moves() % 200), top + 1 + LONG(moves() % 200)};
                 RedrawWindow(window, &part, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
             }
         }
-        ASSERT_EQ("", DifferenceFromRepaint()) << "seed " << seed << ", at the end, after " << operation;
-        levelUps[rules.vicious][rules.clear] += TheApp.CurrentBoard()->Level();
+        levelUps[Settings.FreezeOnBust][Settings.ClearStacks] += TheApp.CurrentBoard()->Level();
     }
     for (int vicious = 0; vicious < 2; ++vicious)
         for (int clear = 0; clear < 2; ++clear)
