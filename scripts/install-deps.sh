@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
-          wine wine32:i386 wine64 xvfb xauth fonts-wine imagemagick python3)
+          wine wine32:i386 wine64 xvfb xauth fonts-wine imagemagick python3 python3-mido
+          fluidsynth fluid-soundfont-gm)
 
 missing() {
     local p out=()
@@ -28,5 +29,7 @@ fi
 
 export DEBIAN_FRONTEND=noninteractive
 [ "$need_arch" = 1 ] && $sudo dpkg --add-architecture i386
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends $need >/dev/null
+# Another installer may hold the package lock; wait for it rather than fail.
+lock=(-o DPkg::Lock::Timeout=600)
+$sudo apt-get "${lock[@]}" update -qq
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends $need >/dev/null
