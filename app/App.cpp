@@ -1,10 +1,10 @@
 // The application object: start-up, pause, new games, the main window's handlers, settings and music.
 #include "app/App.h"
-#include <mmsystem.h>
 #include <shellapi.h>
 #include <cstdio>
 #include <ctime>
 #include "app/GameOverFlow.h"
+#include "audio/Sound.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HighScoreDialog.h"
 #include "dialogs/LevelUpNotice.h"
@@ -33,7 +33,6 @@ const int DefaultWindowWidth = 460;
 const int DefaultWindowHeight = 480;
 const int TooSmallWindowSize = 458;
 const int MaximizedMarker = 2;
-const int LastSongNumber = 999;
 
 DWORD ReadSetting(const char* name, DWORD defaultValue) {
     return RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, defaultValue);
@@ -50,9 +49,9 @@ void WriteSetting(const char* name, int value) {
 
 App::App()
     : shellExecute(ShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth),
-      Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0), NewEntryScore(0),
-      instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), MusicSuppress(0), SongNumber(0),
-      MusicDevice(0), LastEndReason(-1), eraseFailureReported(0), boardCallDepth(0) {}
+      Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0),
+      NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
+      eraseFailureReported(0), boardCallDepth(0) {}
 
 App::~App() {}
 
@@ -78,7 +77,7 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
     NewGame(window);
     if (Settings.ShowWelcome)
         SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_INTRODUCTION, 0), 0);
-    PlayNextSong(window);
+    music.PlayNextSong(window);
     Started = 1;
     return true;
 }
@@ -103,10 +102,10 @@ HWND App::CreateMainWindow(int showCommand) {
 void App::ChooseTonePlayer() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (GetVersionExA(&version))
-        Settings.UsePlatformBeep = version.dwPlatformId == VER_PLATFORM_WIN32_NT ? 1 : 0;
-    else
+    const bool versionKnown = GetVersionExA(&version) != FALSE;
+    if (!versionKnown)
         ReportLastError();
+    Settings.UsePlatformBeep = PlatformBeepFor(versionKnown, version.dwPlatformId);
 }
 
 void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth, int iconHeight) {
@@ -133,6 +132,8 @@ void App::Cleanup(HWND) {
         DeleteObject(OutlineBitmap);
     OutlineBitmap = nullptr;
     ReleaseBoard();
+    // A song left open would play on after the window has gone.
+    music.StopAndIgnoreNotice();
 }
 
 void App::ReleaseBoard() {
@@ -266,15 +267,14 @@ void App::NewGame(HWND window) {
     UpdateWindow(window);
     SetPaused(window, false);
     if (Started)
-        PlayNextSong(window);
+        music.PlayNextSong(window);
 }
 
 void App::GameOver(HWND window, int reason) {
     LastEndReason = reason;
     GameIsOver = 1;
     SetPaused(window, true);
-    StopMusic();
-    MusicSuppress = 1;
+    music.StopAndIgnoreNotice();
     GameOverFlow(*this).Run(window, reason);
 }
 
@@ -453,9 +453,9 @@ void RunOptions(App& app, HWND window) {
     }
     if (Settings.Music != musicBefore) {
         if (Settings.Music)
-            app.PlayNextSong(window);
+            app.music.PlayNextSong(window);
         else
-            app.StopMusic();
+            app.music.StopMusic();
     }
     if (app.Paused && !app.GameIsOver)
         app.SetPaused(window, false);
@@ -509,64 +509,7 @@ void App::OpenWithShell(const char* target) {
 
 // ---- Music ----
 
-void App::OnMusicNotify(HWND window) {
-    if (SongNumber != 0 && MusicSuppress == 0) {
-        StopMusic();
-        PlayNextSong(window);
-    }
-    MusicSuppress = 0;
-}
-
-void App::StopMusic() {
-    mciSendCommandA(MusicDevice, MCI_CLOSE, 0, 0);
-    MusicDevice = 0;
-}
-
-void App::PlayNextSong(HWND window) {
-    if (!Settings.Music)
-        return;
-    if (MusicDevice != 0) {
-        // A song still playing would otherwise go on beside the new one; its closing notice must not
-        // advance the series a second time.
-        StopMusic();
-        MusicSuppress = 1;
-    }
-    ++SongNumber;
-    unsigned int error = MCIERR_FILE_NOT_FOUND;
-    if (SongNumber <= LastSongNumber) {
-        char fileName[32];
-        std::snprintf(fileName, sizeof fileName, "song%d.mid", SongNumber);
-        error = OpenAndPlaySong(window, fileName);
-    }
-    if (error != 0 && SongNumber != 1) {
-        SongNumber = 0;
-        PlayNextSong(window);
-    }
-}
-
-unsigned int App::OpenAndPlaySong(HWND window, const char* fileName) {
-    if (!Settings.Music)
-        return 0;
-    MCI_OPEN_PARMSA open = {};
-    open.lpstrDeviceType = "sequencer";
-    open.lpstrElementName = fileName;
-    MCIERROR error = mciSendCommandA(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
-    if (error != 0)
-        return error;
-    MusicDevice = open.wDeviceID;
-
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = MCI_SEQ_STATUS_PORT;
-    error = mciSendCommandA(MusicDevice, MCI_STATUS, MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status));
-    if (error == 0) {
-        MCI_PLAY_PARMS play = {};
-        play.dwCallback = reinterpret_cast<DWORD_PTR>(window);
-        error = mciSendCommandA(MusicDevice, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
-    }
-    if (error != 0)
-        StopMusic();
-    return error;
-}
+void App::OnMusicNotify(HWND window, WPARAM status, LPARAM device) { music.OnNotify(window, status, device); }
 
 // ---- Errors ----
 

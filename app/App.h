@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <memory>
 #include <vector>
+#include "audio/MusicPlayer.h"
 #include "game/BoardHost.h"
 #include "render/CardLibrary.h"
 
@@ -52,12 +53,7 @@ public:
     void OnPaint(HWND window);
     void OnInitMenu(HWND window);
     int OnMenuSelect(HWND window, UINT flags, HMENU menu);
-    void OnMusicNotify(HWND window);
-
-    // Music.
-    void StopMusic();
-    void PlayNextSong(HWND window);
-    unsigned int OpenAndPlaySong(HWND window, const char* fileName);
+    void OnMusicNotify(HWND window, WPARAM status, LPARAM device);
 
     int IsPaused() const { return Paused; }
     int IsGameOver() const { return GameIsOver; }
@@ -87,9 +83,7 @@ public:
     int Paused;
     int GameIsOver;
     int Started;
-    int MusicSuppress;
-    int SongNumber;
-    unsigned int MusicDevice;
+    MusicPlayer music;
     // The reason passed to the last GameOver; -1 before any game has ended.
     int LastEndReason;
 

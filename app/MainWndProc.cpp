@@ -65,7 +65,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         TheApp.OnSizing(window, wParam, reinterpret_cast<RECT*>(lParam));
         return 0;
     case MM_MCINOTIFY:
-        TheApp.OnMusicNotify(window);
+        TheApp.OnMusicNotify(window, wParam, lParam);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

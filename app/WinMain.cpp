@@ -30,7 +30,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
     LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
     RegisterMainClass(instance);
-    Settings.UsePlatformBeep = 0;
+    // Beep until the version query has said whether the speaker ports may be used.
+    Settings.UsePlatformBeep = 1;
     if (!TheApp.InitInstance(instance, showCommand))
         return 0;
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));

@@ -1,4 +1,4 @@
-// Tones: Beep on NT (waiting out the tone if Beep returns early), the speaker ports elsewhere.
+// Tones: Beep on NT (waiting out the tone if Beep returns early), the speaker ports elsewhere; the test seams.
 #include "audio/Sound.h"
 #include <windows.h>
 #include "settings/SettingsRecord.h"
@@ -31,6 +31,26 @@ unsigned char PortIn(unsigned short port) {
 void PortOut(unsigned short port, unsigned char value) {
     __asm__ __volatile__("outb %0, %1" : : "a"(value), "Nd"(port));
 }
+
+TonePlayer tonePlayer;
+SpeakerPorts speakerPorts;
+
+unsigned char ReadPort(unsigned short port) { return speakerPorts.read ? speakerPorts.read(port) : PortIn(port); }
+
+void WritePort(unsigned short port, unsigned char value) {
+    if (speakerPorts.write)
+        speakerPorts.write(port, value);
+    else
+        PortOut(port, value);
+}
+}  // namespace
+
+void SetTonePlayer(TonePlayer player) { tonePlayer = std::move(player); }
+
+void SetSpeakerPorts(SpeakerPorts ports) { speakerPorts = std::move(ports); }
+
+int PlatformBeepFor(bool versionKnown, DWORD platformId) {
+    return versionKnown && platformId != VER_PLATFORM_WIN32_NT ? 0 : 1;
 }
 
 int SpeakerDivisor(int frequencyHz) { return SpeakerClock / frequencyHz; }
@@ -38,16 +58,20 @@ int SpeakerDivisor(int frequencyHz) { return SpeakerClock / frequencyHz; }
 void SpeakerTone(int frequencyHz) {
     if (frequencyHz != 0) {
         const int divisor = SpeakerDivisor(frequencyHz);
-        PortOut(0x43, 0xB6);
-        PortOut(0x42, static_cast<unsigned char>(divisor & 0xFF));
-        PortOut(0x42, static_cast<unsigned char>((divisor >> 8) & 0xFF));
-        PortOut(0x61, PortIn(0x61) | 0x03);
+        WritePort(0x43, 0xB6);
+        WritePort(0x42, static_cast<unsigned char>(divisor & 0xFF));
+        WritePort(0x42, static_cast<unsigned char>((divisor >> 8) & 0xFF));
+        WritePort(0x61, ReadPort(0x61) | 0x03);
     } else {
-        PortOut(0x61, PortIn(0x61) & 0xFC);
+        WritePort(0x61, ReadPort(0x61) & 0xFC);
     }
 }
 
 void PlayTone(int frequencyHz, int durationMs, int enabled) {
+    if (tonePlayer) {
+        tonePlayer(frequencyHz, durationMs, enabled);
+        return;
+    }
     if (!enabled) {
         Sleep(durationMs / 10);
         return;

@@ -33,6 +33,7 @@ void MessageBoxAnswerer::OnActivate(HWND window) {
     SetPropA(window, AnsweredProperty, reinterpret_cast<HANDLE>(1));
 
     SeenDialog dialog;
+    dialog.window = window;
     char buffer[2048] = {};
     GetWindowTextA(window, buffer, sizeof buffer);
     dialog.caption = buffer;

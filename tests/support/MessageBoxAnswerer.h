@@ -8,6 +8,7 @@
 struct SeenDialog {
     std::string caption;
     std::string text;  // the static text of a message box (control 0xFFFF); empty for other dialogs
+    HWND window;       // the dialog itself, for answers that click its controls first
 };
 
 class MessageBoxAnswerer {

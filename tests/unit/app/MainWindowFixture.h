@@ -29,7 +29,7 @@ protected:
         TheApp.Paused = 1;
         TheApp.GameIsOver = 0;
         TheApp.Started = 0;
-        TheApp.MusicSuppress = 0;
+        TheApp.music.MusicSuppress = 0;
         TheApp.LastEndReason = -1;
         window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW, 0, 0, 460, 480,
                                  nullptr, nullptr, instance, nullptr);

@@ -33,7 +33,6 @@ TEST_F(MainWindowTest, GameOverPausesWithTheGameOverTitle) {
     EXPECT_TRUE(TheApp.IsPaused());
     EXPECT_TRUE(TheApp.IsGameOver());
     EXPECT_EQ(0, TheApp.LastEndReason);
-    EXPECT_EQ(1, TheApp.MusicSuppress);
 }
 
 TEST_F(MainWindowTest, TogglePauseSwitchesARunningGameButNotAFinishedOne) {

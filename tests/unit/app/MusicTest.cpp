@@ -1,10 +1,12 @@
-// The series of songs: advancing, wrapping to the first song, and the end-of-song notice.
+// The music in the running program: the end-of-song notice through the real message queue, game over and
+// new games, the Music box of the Options dialog, and a folder without songs.
 #include <cstdio>
 #include <string>
 #include "MainWindowFixture.h"
+#include "support/ScriptedMci.h"
 
 namespace {
-// A folder of its own as the current directory, holding the given number of song files.
+// A folder of its own as the current directory, holding the song files a test writes.
 class MusicTest : public MainWindowFixture {
 protected:
     void SetUp() override {
@@ -16,138 +18,153 @@ protected:
         CreateDirectoryA(folder.c_str(), nullptr);
         SetCurrentDirectoryA(folder.c_str());
         Settings.Music = 1;
-        TheApp.SongNumber = 0;
-        TheApp.MusicDevice = 0;
     }
 
     void TearDown() override {
-        TheApp.StopMusic();
-        Settings.Music = 0;
+        MainWindowFixture::TearDown();  // closing the window closes the song
+        TheApp.music.SetCommand(mciSendCommandA);
+        TheApp.music.SongNumber = 0;
+        TheApp.music.MusicSuppress = 0;
         for (int i = 1; i <= 3; ++i)
-            DeleteFileA(SongName(i).c_str());
+            DeleteFileA(SongFileName(i).c_str());
         SetCurrentDirectoryA(previousFolder);
         RemoveDirectoryA(folder.c_str());
-        TheApp.SongNumber = 0;
-        MainWindowFixture::TearDown();
     }
 
-    static std::string SongName(int number) { return "song" + std::to_string(number) + ".mid"; }
-
-    // A short valid one-track MIDI file: one note.
+    // A valid one-track MIDI file: one note of about forty seconds, so no test outlasts it.
     static void WriteSong(int number) {
         static const unsigned char song[] = {
             'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-            'M', 'T', 'r', 'k', 0, 0, 0, 12,
-            0x00, 0x90, 60, 100,  // note on
-            0x60, 0x80, 60, 0,    // note off a quarter later
-            0x00, 0xFF, 0x2F, 0,  // end of track
+            'M', 'T', 'r', 'k', 0, 0, 0, 13,
+            0x00, 0x90, 60, 100,        // note on
+            0xBF, 0x7F, 0x80, 60, 0,    // note off 8191 ticks later
+            0x00, 0xFF, 0x2F, 0,        // end of track
         };
-        FILE* file = std::fopen(SongName(number).c_str(), "wb");
+        FILE* file = std::fopen(SongFileName(number).c_str(), "wb");
         ASSERT_NE(nullptr, file);
         std::fwrite(song, 1, sizeof song, file);
         std::fclose(file);
     }
 
+    // Dispatches messages until none has come for a while: the multimedia system posts its notices from
+    // threads of its own. Stops after a few thousand, so that endless churn ends the test instead of hanging it.
+    static int PumpMessages() {
+        MSG message;
+        int dispatched = 0;
+        DWORD quietSince = timeGetTime();
+        while (timeGetTime() - quietSince < 300 && dispatched < 3000) {
+            if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+                Sleep(5);
+                continue;
+            }
+            DispatchMessageA(&message);
+            quietSince = timeGetTime();
+            ++dispatched;
+        }
+        return dispatched;
+    }
+
+    void PostNotice(WPARAM status, MCIDEVICEID device) { PostMessageA(window, MM_MCINOTIFY, status, device); }
+
+    // Runs the Options dialog, clicking its Music box, and confirms it.
+    void ToggleMusicInOptions(MessageBoxAnswerer::AnswerFunction more = nullptr) {
+        MessageBoxAnswerer answerer([&](const SeenDialog& seen) {
+            if (seen.caption != "Options") return more ? more(seen) : IDOK;
+            PostMessageA(seen.window, WM_COMMAND, MAKEWPARAM(IDC_MUSIC, BN_CLICKED), 0);
+            return IDOK;
+        });
+        SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_OPTIONS, 0), 0);
+        shown += static_cast<int>(answerer.Seen().size());
+    }
+
     char previousFolder[MAX_PATH] = {};
     std::string folder;
+    int shown = 0;
 };
 
-TEST_F(MusicTest, WithoutSongFilesNothingPlaysAndTheSeriesStaysAtTheFirstSong) {
-    TheApp.PlayNextSong(window);
-    EXPECT_EQ(1, TheApp.SongNumber);
-    EXPECT_EQ(0u, TheApp.MusicDevice);
-    TheApp.PlayNextSong(window);
-    EXPECT_EQ(1, TheApp.SongNumber);
-    EXPECT_EQ(0u, TheApp.MusicDevice);
-}
-
-TEST_F(MusicTest, MusicOffLeavesTheSeriesAlone) {
-    Settings.Music = 0;
-    TheApp.SongNumber = 4;
-    TheApp.PlayNextSong(window);
-    EXPECT_EQ(4, TheApp.SongNumber);
-    EXPECT_EQ(0u, TheApp.OpenAndPlaySong(window, "song1.mid"));
-    EXPECT_EQ(0u, TheApp.MusicDevice);
-}
-
-TEST_F(MusicTest, TheLastSongNumberWrapsToTheFirst) {
-    TheApp.SongNumber = 999;
-    TheApp.PlayNextSong(window);
-    EXPECT_EQ(1, TheApp.SongNumber);
-}
-
-TEST_F(MusicTest, SongsPlayInTurnAndWrapAfterTheLastFile) {
-    WriteSong(1);
-    WriteSong(2);
-    if (TheApp.OpenAndPlaySong(window, "song1.mid") != 0)
-        GTEST_SKIP() << "the sequencer cannot play here";
-    TheApp.StopMusic();
-    const int expected[] = {1, 2, 1, 2, 1};
-    for (int song : expected) {
-        TheApp.StopMusic();
-        TheApp.PlayNextSong(window);
-        EXPECT_EQ(song, TheApp.SongNumber);
-        EXPECT_NE(0u, TheApp.MusicDevice);
-    }
-}
-
-TEST_F(MusicTest, EndOfSongStartsTheNextUnlessSuppressed) {
-    WriteSong(1);
-    WriteSong(2);
-    TheApp.PlayNextSong(window);
-    if (TheApp.MusicDevice == 0)
-        GTEST_SKIP() << "the sequencer cannot play here";
-    TheApp.MusicSuppress = 1;
-    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_ABORTED, TheApp.MusicDevice);
-    EXPECT_EQ(1, TheApp.SongNumber);
-    EXPECT_EQ(0, TheApp.MusicSuppress);
-    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, TheApp.MusicDevice);
-    EXPECT_EQ(2, TheApp.SongNumber);
-    EXPECT_NE(0u, TheApp.MusicDevice);
-}
-
-// The number of sequencer devices open in this process.
-DWORD OpenSequencers() {
-    DWORD count = 0;
-    MCI_SYSINFO_PARMSA info = {};
-    info.lpstrReturn = reinterpret_cast<char*>(&count);
-    info.dwRetSize = sizeof count;
-    info.wDeviceType = MCI_DEVTYPE_SEQUENCER;
-    mciSendCommandA(0, MCI_SYSINFO, MCI_SYSINFO_QUANTITY | MCI_SYSINFO_OPEN, reinterpret_cast<DWORD_PTR>(&info));
-    return count;
-}
-
-TEST_F(MusicTest, NextSongWhileOneIsStillOpenClosesItWithoutSkippingASong) {
+TEST_F(MusicTest, NoticesThatDoNotEndThePlayingSongStartNothing) {
     WriteSong(1);
     WriteSong(2);
     WriteSong(3);
-    TheApp.PlayNextSong(window);
-    if (TheApp.MusicDevice == 0)
-        GTEST_SKIP() << "the sequencer cannot play here";
-    TheApp.PlayNextSong(window);  // as a new game from the options does, with the song still open
-    EXPECT_EQ(2, TheApp.SongNumber);
-    EXPECT_NE(0u, TheApp.MusicDevice);
-    EXPECT_EQ(1u, OpenSequencers());
-    // The closed song's notice does not move the series on.
-    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_ABORTED, 0);
-    EXPECT_EQ(2, TheApp.SongNumber);
-    EXPECT_EQ(0, TheApp.MusicSuppress);
+    int opens = 0;
+    TheApp.music.SetCommand([&](MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+        opens += message == MCI_OPEN;
+        return mciSendCommandA(device, message, flags, parameters);
+    });
+    TheApp.music.PlayNextSong(window);
+    const MCIDEVICEID first = TheApp.music.MusicDevice;
+    ASSERT_NE(0u, first) << "the sequencer cannot open a song here";
+    PostNotice(MCI_NOTIFY_ABORTED, first);
+    PostNotice(MCI_NOTIFY_SUPERSEDED, first);
+    PostNotice(MCI_NOTIFY_SUCCESSFUL, first + 100);
+    PumpMessages();
+    EXPECT_EQ(1, opens);
+
+    TheApp.music.PlayNextSong(window);  // song 2 in place of song 1: the system sends its own aborted notice
+    ASSERT_NE(0u, TheApp.music.MusicDevice);
+    if (TheApp.music.MusicDevice != first) PostNotice(MCI_NOTIFY_SUCCESSFUL, first);
+    PostNotice(MCI_NOTIFY_FAILURE, 0);
+    PumpMessages();
+    EXPECT_EQ(2, opens);
+    EXPECT_EQ(2, TheApp.music.SongNumber);
+
+    PostNotice(MCI_NOTIFY_SUCCESSFUL, TheApp.music.MusicDevice);  // the end of song 2
+    PumpMessages();
+    EXPECT_EQ(3, opens);
+    EXPECT_EQ(3, TheApp.music.SongNumber);
 }
 
-TEST_F(MusicTest, NoticeBeforeAnySongDoesNothing) {
-    WriteSong(1);
-    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
-    EXPECT_EQ(0, TheApp.SongNumber);
-    EXPECT_EQ(0u, TheApp.MusicDevice);
+TEST_F(MusicTest, EachNewGameMovesOnAndAGameOverStartsNothing) {
+    ScriptedMci mci(2);
+    TheApp.music.SetCommand(mci.Command());
+    TheApp.Started = 1;
+    for (int game = 0; game < 4; ++game) {
+        TheApp.GameIsOver = 1;
+        StartGame();
+        const MCIDEVICEID playing = TheApp.music.MusicDevice;
+        TheApp.GameOver(window, 0);
+        PostNotice(MCI_NOTIFY_ABORTED, playing);     // what closing the song sends
+        PostNotice(MCI_NOTIFY_SUCCESSFUL, playing);  // and its end, had it come first
+        PumpMessages();
+    }
+    EXPECT_EQ((std::vector<int>{1, 2, 1, 2}), mci.OpenedNumbers());
+    EXPECT_TRUE(mci.openDevices.empty());
 }
 
-TEST_F(MusicTest, GameOverStopsTheMusicButKeepsTheSongNumber) {
-    WriteSong(1);
+TEST_F(MusicTest, MusicOnInOptionsStartsTheNextSongAndOffClosesIt) {
+    ScriptedMci mci(3);
+    TheApp.music.SetCommand(mci.Command());
+    Settings.Music = 0;
     StartGame();
-    TheApp.PlayNextSong(window);
-    TheApp.GameOver(window, 0);
-    EXPECT_EQ(0u, TheApp.MusicDevice);
-    // The closing notice may arrive during the play-again question; it must not start the next song.
-    EXPECT_EQ(1, TheApp.SongNumber);
+    TheApp.GameOver(window, 0);  // nothing was playing: the next notice is not to be ignored
+    TheApp.GameIsOver = 1;
+    StartGame();
+    ToggleMusicInOptions();
+    EXPECT_EQ(1, Settings.Music);
+    EXPECT_EQ((std::vector<int>{1}), mci.OpenedNumbers());
+    EXPECT_EQ(window, mci.notified);
+    PostNotice(MCI_NOTIFY_SUCCESSFUL, TheApp.music.MusicDevice);
+    PumpMessages();
+    EXPECT_EQ((std::vector<int>{1, 2}), mci.OpenedNumbers());
+
+    ToggleMusicInOptions();
+    EXPECT_EQ(0, Settings.Music);
+    EXPECT_TRUE(mci.openDevices.empty());
+    EXPECT_EQ(0u, TheApp.music.MusicDevice);
+    EXPECT_EQ(2, TheApp.music.SongNumber);
+    EXPECT_EQ(0, TheApp.music.MusicSuppress);
+}
+
+TEST_F(MusicTest, WithoutSongFilesMusicOnShowsNothing) {
+    ScriptedMci mci(0);  // the real system would find the songs beside this test program
+    TheApp.music.SetCommand(mci.Command());
+    Settings.Music = 0;
+    StartGame();
+    ToggleMusicInOptions([](const SeenDialog&) { return IDOK; });
+    EXPECT_EQ(1, Settings.Music);
+    EXPECT_EQ(1, shown);  // the Options dialog alone
+    EXPECT_EQ(0u, TheApp.music.MusicDevice);
+    EXPECT_EQ(1, TheApp.music.SongNumber);
+    EXPECT_FALSE(TheApp.IsPaused());
 }
 }  // namespace

@@ -12,6 +12,7 @@
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
 #include "support/MessageBoxAnswerer.h"
+#include "support/ToneRecorder.h"
 
 namespace {
 // Hidden pop-up windows of the standard static class, destroyed with the fixture.
@@ -228,6 +229,17 @@ TEST_F(DialogTest, LevelUpNoticeClosesItselfAfterAboutASecond) {
     EXPECT_EQ(IDOK, result);
     EXPECT_GE(elapsed, 950u);
     EXPECT_LT(elapsed, 2500u);
+}
+
+TEST_F(DialogTest, LevelUpNoticeOpensWithARisingSweep) {
+    Settings.Beep = 1;
+    ToneRecorder recorder;
+    FirstActivation closer([](HWND notice) { PostMessageA(notice, WM_COMMAND, IDOK, 0); });
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_LEVEL_UP), owner, LevelUpNoticeProc, 0);
+    std::vector<Tone> sweep;
+    for (int hz = 880; hz <= 1840; hz += 40) sweep.push_back({hz, 5});
+    EXPECT_EQ(sweep, recorder.Tones());
+    EXPECT_EQ(std::vector<int>(25, 1), recorder.Enabled());
 }
 
 TEST_F(DialogTest, EnterClosesTheLevelUpNoticeAtOnce) {
