@@ -23,7 +23,6 @@ public:
     const std::vector<Tone>& Tones() const { return tones; }
     // The `enabled` argument of every tone, in order: each caller passes the sound-effects setting.
     const std::vector<int>& Enabled() const { return enabled; }
-    void Clear() { tones.clear(), enabled.clear(); }
 
 private:
     std::vector<Tone> tones;

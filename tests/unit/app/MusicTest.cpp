@@ -1,5 +1,5 @@
-// The music in the running program: the end-of-song notice through the real message queue, game over and
-// new games, the Music box of the Options dialog, and a folder without songs.
+// The music in the running program: end-of-song notices through the real message queue, a game over, the
+// Music box of the Options dialog, and a folder without songs.
 #include <cstdio>
 #include <string>
 #include "MainWindowFixture.h"
@@ -112,23 +112,6 @@ TEST_F(MusicTest, NoticesThatDoNotEndThePlayingSongStartNothing) {
     PumpMessages();
     EXPECT_EQ(3, opens);
     EXPECT_EQ(3, TheApp.music.SongNumber);
-}
-
-TEST_F(MusicTest, EachNewGameMovesOnAndAGameOverStartsNothing) {
-    ScriptedMci mci(2);
-    TheApp.music.SetCommand(mci.Command());
-    TheApp.Started = 1;
-    for (int game = 0; game < 4; ++game) {
-        TheApp.GameIsOver = 1;
-        StartGame();
-        const MCIDEVICEID playing = TheApp.music.MusicDevice;
-        TheApp.GameOver(window, 0);
-        PostNotice(MCI_NOTIFY_ABORTED, playing);     // what closing the song sends
-        PostNotice(MCI_NOTIFY_SUCCESSFUL, playing);  // and its end, had it come first
-        PumpMessages();
-    }
-    EXPECT_EQ((std::vector<int>{1, 2, 1, 2}), mci.OpenedNumbers());
-    EXPECT_TRUE(mci.openDevices.empty());
 }
 
 TEST_F(MusicTest, MusicOnInOptionsStartsTheNextSongAndOffClosesIt) {
