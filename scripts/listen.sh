@@ -36,7 +36,7 @@ shopt -s nullglob
 rendered=0
 for mid in "$songs"/song*.mid; do
     name=$(basename "$mid" .mid)
-    fluidsynth -n -i -q -r "$rate" -F "$audio/$name.wav" "$soundfont" "$mid" >"$audio/$name.log" 2>&1
+    fluidsynth -n -i -q -g 0.6 -r "$rate" -F "$audio/$name.wav" "$soundfont" "$mid" >"$audio/$name.log" 2>&1
     rendered=$((rendered + 1))
     [ "$check" = 0 ] && echo "$audio/$name.wav"
 done
