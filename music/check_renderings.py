@@ -25,7 +25,7 @@ def peaks_per_second(path):
     with wave.open(str(path)) as audio:
         if audio.getsampwidth() != 2:
             raise ValueError(f'{path.name}: expected 16-bit samples')
-        rate, channels, frames = audio.getframerate(), audio.getnchannels(), audio.getnframes()
+        rate, frames = audio.getframerate(), audio.getnframes()
         peaks = []
         for _ in range((frames + rate - 1) // rate):
             samples = array.array('h', audio.readframes(rate))
