@@ -34,6 +34,7 @@ void PortOut(unsigned short port, unsigned char value) {
 
 TonePlayer tonePlayer;
 SpeakerPorts speakerPorts;
+std::function<void(DWORD)> silentPause;
 
 unsigned char ReadPort(unsigned short port) { return speakerPorts.read ? speakerPorts.read(port) : PortIn(port); }
 
@@ -48,6 +49,8 @@ void WritePort(unsigned short port, unsigned char value) {
 void SetTonePlayer(TonePlayer player) { tonePlayer = std::move(player); }
 
 void SetSpeakerPorts(SpeakerPorts ports) { speakerPorts = std::move(ports); }
+
+void SetSilentPause(std::function<void(DWORD milliseconds)> pause) { silentPause = std::move(pause); }
 
 int PlatformBeepFor(bool versionKnown, DWORD platformId) {
     return versionKnown && platformId != VER_PLATFORM_WIN32_NT ? 0 : 1;
@@ -73,7 +76,11 @@ void PlayTone(int frequencyHz, int durationMs, int enabled) {
         return;
     }
     if (!enabled) {
-        Sleep(durationMs / 10);
+        const DWORD pause = durationMs / 10;
+        if (silentPause)
+            silentPause(pause);
+        else
+            Sleep(pause);
         return;
     }
     const double start = MillisecondsNow();

@@ -18,6 +18,9 @@ int PlatformBeepFor(bool versionKnown, DWORD platformId);
 using TonePlayer = std::function<void(int frequencyHz, int durationMs, int enabled)>;
 void SetTonePlayer(TonePlayer player);
 
+// The silent pause of a tone played with sound off; tests record it instead of waiting. Empty restores Sleep.
+void SetSilentPause(std::function<void(DWORD milliseconds)> pause);
+
 // The speaker's I/O ports; tests replace them so that no real port is touched. Empty members restore
 // the processor's own in and out instructions.
 struct SpeakerPorts {

@@ -30,6 +30,14 @@ TEST(ToneTest, OnlyAVersionQueryThatNamedAPlatformOutsideNtUsesTheSpeakerPorts) 
         EXPECT_EQ(c.platformBeep, PlatformBeepFor(c.versionKnown, c.platform)) << c.versionKnown << " " << c.platform;
 }
 
+TEST(ToneTest, WithSoundOffATonePausesForATenthOfItsLength) {
+    std::vector<DWORD> pauses;
+    SetSilentPause([&](DWORD ms) { pauses.push_back(ms); });
+    for (int length : {200, 170, 150, 5}) PlayTone(440, length, 0);
+    SetSilentPause(nullptr);
+    EXPECT_EQ((std::vector<DWORD>{20, 17, 15, 0}), pauses);
+}
+
 TEST(ToneTest, TheSpeakerPathProgramsTheTimerAndTheBeepPathLeavesThePortsAlone) {
     ScopedSettings restore;
     RecordedPorts ports;
