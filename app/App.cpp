@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <cstdio>
 #include <ctime>
+#include "app/GameFiles.h"
 #include "app/GameOverFlow.h"
 #include "audio/Sound.h"
 #include "dialogs/AboutDialog.h"
@@ -51,7 +52,7 @@ App::App()
     : shellExecute(ShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth),
       Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0),
       NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
-      eraseFailureReported(0), boardCallDepth(0) {}
+      ProgramFolder(::ProgramFolder()), eraseFailureReported(0), boardCallDepth(0) {}
 
 App::~App() {}
 
@@ -477,7 +478,7 @@ int App::OnCommand(HWND window, int id, int) {
         RunOptions(*this, window);
         return 1;
     case ID_HELP_CONTENTS:
-        OpenWithShell(HelpFileName);
+        OpenWithShell(LocateGameFile(HelpFileName, ProgramFolder).c_str());
         return 1;
     case ID_INTRODUCTION:
         RunModal(window, IDD_WELCOME, WelcomeDialogProc);

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <memory>
+#include <string>
 #include <vector>
 #include "audio/MusicPlayer.h"
 #include "game/BoardHost.h"
@@ -86,6 +87,8 @@ public:
     MusicPlayer music;
     // The reason passed to the last GameOver; -1 before any game has ended.
     int LastEndReason;
+    // Where the help page is looked for when the current folder lacks it.
+    std::string ProgramFolder;
 
 private:
     // Creates and shows the main window at the saved placement; null (reported) when that fails.

@@ -1,5 +1,6 @@
 // The series of songs: opening, playing, closing, moving on at the end of each, wrapping after the last.
 #include "audio/MusicPlayer.h"
+#include "app/GameFiles.h"
 #include "settings/SettingsRecord.h"
 
 std::string SongFileName(int songNumber) {
@@ -9,7 +10,7 @@ std::string SongFileName(int songNumber) {
 }
 
 MusicPlayer::MusicPlayer(MciCommand command)
-    : SongNumber(0), MusicDevice(0), MusicSuppress(0), command(std::move(command)) {}
+    : SongNumber(0), MusicDevice(0), MusicSuppress(0), ProgramFolder(::ProgramFolder()), command(std::move(command)) {}
 
 MusicPlayer::~MusicPlayer() {
     if (MusicDevice != 0)
@@ -35,7 +36,8 @@ void MusicPlayer::PlayNextSong(HWND window) {
     StopAndIgnoreNotice();
     ++SongNumber;
     const std::string fileName = SongFileName(SongNumber);
-    const MCIERROR error = fileName.empty() ? MCIERR_FILE_NOT_FOUND : OpenAndPlaySong(window, fileName.c_str());
+    const MCIERROR error = fileName.empty() ? MCIERR_FILE_NOT_FOUND
+                                            : OpenAndPlaySong(window, LocateGameFile(fileName, ProgramFolder).c_str());
     if (error != 0 && SongNumber != 1) {
         SongNumber = 0;
         PlayNextSong(window);

@@ -38,6 +38,7 @@ public:
     int SongNumber;            // 0 before the first song, else the number of the last song asked for
     MCIDEVICEID MusicDevice;   // the open sequencer, 0 when none
     int MusicSuppress;         // the next notice must not start another song
+    std::string ProgramFolder; // where a song missing from the current folder is looked for
 
 private:
     MciCommand command;

@@ -7,6 +7,10 @@ ScriptedMci::ScriptedMci(int songFiles) {
         files.insert(SongFileName(i));
 }
 
+std::string ScriptedMci::FileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("\\/") + 1);
+}
+
 MciCommand ScriptedMci::Command() {
     return [this](MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
         return Send(device, message, flags, parameters);
@@ -16,7 +20,7 @@ MciCommand ScriptedMci::Command() {
 std::vector<int> ScriptedMci::OpenedNumbers() const {
     std::vector<int> numbers;
     for (const std::string& name : opened)
-        numbers.push_back(std::stoi(name.substr(4)));
+        numbers.push_back(std::stoi(FileNameOf(name).substr(4)));
     return numbers;
 }
 
@@ -25,12 +29,12 @@ MCIERROR ScriptedMci::Send(MCIDEVICEID device, UINT message, DWORD_PTR flags, DW
         auto* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parameters);
         const std::string name = open->lpstrElementName;
         if (flags != (MCI_OPEN_TYPE | MCI_OPEN_ELEMENT) || std::string(open->lpstrDeviceType) != "sequencer" ||
-            !files.count(name))
+            !files.count(FileNameOf(name)))
             return MCIERR_FILE_NOT_FOUND;
         open->wDeviceID = nextDevice++;
         opened.push_back(name);
         openDevices.insert(open->wDeviceID);
-        fileOf[open->wDeviceID] = name;
+        fileOf[open->wDeviceID] = FileNameOf(name);
         return 0;
     }
     if (!openDevices.count(device))

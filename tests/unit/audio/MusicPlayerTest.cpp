@@ -126,4 +126,24 @@ TEST_F(MusicPlayerTest, TheNextSongClosesOneStillPlayingAndTheLastIsClosedAtTheE
     }
     EXPECT_TRUE(mci.openDevices.empty());
 }
+TEST_F(MusicPlayerTest, ASongMissingFromTheCurrentFolderIsOpenedBesideTheProgram) {
+    char previous[MAX_PATH], temp[MAX_PATH];
+    GetCurrentDirectoryA(sizeof previous, previous);
+    GetTempPathA(sizeof temp, temp);
+    const std::string here = std::string(temp) + "zarnock-here", program = std::string(temp) + "zarnock-program\\";
+    CreateDirectoryA(here.c_str(), nullptr);
+    CreateDirectoryA(program.c_str(), nullptr);
+    CloseHandle(CreateFileA((program + "song1.mid").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    SetCurrentDirectoryA(here.c_str());
+    ScriptedMci mci(2);
+    MusicPlayer player(mci.Command());
+    player.ProgramFolder = program;
+    player.PlayNextSong(Window);
+    EndTheSong(player);  // song 2 is in neither folder: the system is asked for it by its name
+    SetCurrentDirectoryA(previous);
+    DeleteFileA((program + "song1.mid").c_str());
+    RemoveDirectoryA(program.c_str());
+    RemoveDirectoryA(here.c_str());
+    EXPECT_EQ((std::vector<std::string>{program + "song1.mid", "song2.mid"}), mci.opened);
+}
 }  // namespace
