@@ -1,35 +1,46 @@
 #!/usr/bin/env bash
 # Installs what building and testing Zarnock needs on Debian or Ubuntu, when it is missing.
+# The packaging tools (NSIS, zip) are wanted too; without them only the package and its test are left out.
 set -euo pipefail
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
           wine wine32:i386 wine64 xvfb xauth fonts-wine imagemagick python3 python3-mido
           fluidsynth fluid-soundfont-gm)
+packaging=(nsis zip unzip)
 
 missing() {
     local p out=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || out+=("$p")
     done
     printf '%s\n' "${out[@]}"
 }
 
-need=$(missing)
+warn_packaging() {
+    echo "WARNING: the packaging tools are missing ($*): scripts/package.sh cannot run, the package test is skipped." >&2
+}
+
+need=$(missing "${packages[@]}")
+want=$(missing "${packaging[@]}")
 if ! dpkg --print-foreign-architectures | grep -qx i386; then need_arch=1; else need_arch=0; fi
-[ -z "$need" ] && [ "$need_arch" = 0 ] && exit 0
+[ -z "$need" ] && [ -z "$want" ] && [ "$need_arch" = 0 ] && exit 0
 
 if [ "$(id -u)" = 0 ]; then sudo=""
 elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then sudo="sudo"
+elif [ -z "$need" ] && [ "$need_arch" = 0 ]; then
+    warn_packaging $want
+    exit 0
 else
     echo "Zarnock needs these packages, and this user cannot install them:" >&2
     [ "$need_arch" = 1 ] && echo "  the i386 architecture (dpkg --add-architecture i386)" >&2
-    printf '  %s\n' $need >&2
+    printf '  %s\n' $need $want >&2
     exit 1
 fi
 
+# Another installer may hold the package lock; wait for it rather than fail.
+apt_get() { $sudo apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 export DEBIAN_FRONTEND=noninteractive
 [ "$need_arch" = 1 ] && $sudo dpkg --add-architecture i386
-# Another installer may hold the package lock; wait for it rather than fail.
-lock=(-o DPkg::Lock::Timeout=600)
-$sudo apt-get "${lock[@]}" update -qq
-$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends $need >/dev/null
+apt_get update -qq
+[ -z "$need" ] || apt_get install -y -qq --no-install-recommends $need >/dev/null
+[ -z "$want" ] || apt_get install -y -qq --no-install-recommends $want >/dev/null || warn_packaging $want

@@ -1,0 +1,149 @@
+// Checks a packaged or installed game from inside Wine, for tests/package/package-test.sh:
+//   version <file>                 prints the fixed version, then ProductVersion and FileVersion texts
+//   shortcut <file.lnk>            prints the shortcut's target and its working folder, one a line
+//   play <exe> <folder> <record> [<setup>]
+//                                  starts the game there, opens its help page and prints the file that the
+//                                  test's viewer recorded in <record>, closes the game; with <setup>, also
+//                                  checks that a silent setup refuses to run beside the game
+//   opened <record> <file>         the test's viewer of help pages: writes <file> into <record>
+// Exit code 0 when every check passed; each failure is printed.
+#include <windows.h>
+#include <shlobj.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "DialogWatcher.h"
+#include "GameProcess.h"
+#include "Waiting.h"
+
+namespace {
+const int HelpCommand = 32778;
+const DWORD StartTimeoutMs = 30000;
+const DWORD HandlerTimeoutMs = 20000;
+
+int Fail(const char* what) {
+    std::printf("FAILED: %s\n", what);
+    return 1;
+}
+
+std::string VersionText(const std::vector<char>& data, const char* name) {
+    char* text = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904b0\\") + name;
+    if (!VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || length == 0)
+        return "(none)";
+    return text;
+}
+
+int PrintVersion(const char* file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    if (size == 0) return Fail("no version resource");
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(file, 0, size, data.data())) return Fail("version resource unreadable");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length)) return Fail("no fixed version");
+    std::printf("%d.%d.%d.%d %s %s\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
+                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS),
+                VersionText(data, "ProductVersion").c_str(), VersionText(data, "FileVersion").c_str());
+    return 0;
+}
+
+int PrintShortcut(const char* file) {
+    CoInitialize(nullptr);
+    IShellLinkA* link = nullptr;
+    IPersistFile* persist = nullptr;
+    bool read = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)))) {
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, file, -1, wide, MAX_PATH);
+        char target[MAX_PATH] = {}, folder[MAX_PATH] = {};
+        if (SUCCEEDED(persist->Load(wide, STGM_READ)) && SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
+            SUCCEEDED(link->GetWorkingDirectory(folder, MAX_PATH))) {
+            std::printf("%s\n%s\n", target, folder);
+            read = true;
+        }
+    }
+    if (persist) persist->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return read ? 0 : Fail("shortcut unreadable");
+}
+
+// Runs a program and waits for it; its exit code, or -1 when it did not start or end.
+long RunAndWait(const std::string& commandLine) {
+    std::vector<char> writable(commandLine.begin(), commandLine.end());
+    writable.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return -1;
+    DWORD code = 0;
+    const bool ended = WaitForSingleObject(info.hProcess, StartTimeoutMs) == WAIT_OBJECT_0 &&
+                       GetExitCodeProcess(info.hProcess, &code);
+    if (!ended) TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return ended ? static_cast<long>(code) : -1;
+}
+
+int RecordOpened(const char* record, const char* file) {
+    FILE* out = std::fopen(record, "w");
+    if (out == nullptr) return Fail("record not written");
+    std::fputs(file, out);
+    std::fclose(out);
+    return 0;
+}
+
+std::string ReadRecord(const char* record) {
+    char text[MAX_PATH] = {};
+    FILE* in = std::fopen(record, "r");
+    if (in == nullptr) return std::string();
+    const size_t length = std::fread(text, 1, sizeof text - 1, in);
+    std::fclose(in);
+    return std::string(text, length);
+}
+
+int Play(const char* exe, const char* folder, const char* record, const char* setup) {
+    GameProcess game;
+    if (!game.Start(exe, folder)) return Fail("the game did not start");
+    HWND window = game.WaitForMainWindow(StartTimeoutMs);
+    if (!window) return Fail("no main window");
+    int failures = 0;
+    // The handler returns once the viewer was started; an error box would hold it.
+    DeleteFileA(record);
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(window, WM_COMMAND, HelpCommand, 0, SMTO_NORMAL, HandlerTimeoutMs, &ignored) ||
+        !DialogWatcher(game.Id()).Visible().empty() ||
+        !WaitUntil([&] { return !ReadRecord(record).empty(); }, StartTimeoutMs))
+        failures += Fail("the help page did not open");
+    std::printf("help page opened: %s\n", ReadRecord(record).c_str());
+    if (setup != nullptr) {
+        const long code = RunAndWait(std::string("\"") + setup + "\" /S");
+        std::printf("setup beside the running game: exit code %ld\n", code);
+        if (code == 0 || code == -1) failures += Fail("a silent setup ran beside the running game");
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = 1;
+    if (!game.WaitForExit(StartTimeoutMs, exitCode)) return Fail("the game did not end");
+    std::printf("the game ended with code %lu\n", exitCode);
+    if (exitCode != 0) failures += Fail("exit code not 0");
+    return failures == 0 ? 0 : 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "version") == 0) return PrintVersion(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "shortcut") == 0) return PrintShortcut(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "opened") == 0) return RecordOpened(argv[2], argv[3]);
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "play") == 0)
+        return Play(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
+    std::printf("usage: package_probe version <file> | shortcut <lnk> | play <exe> <folder> <record> [<setup>]"
+                " | opened <record> <file>\n");
+    return 2;
+}

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Makes the zip and the installer from this build and checks them in a throwaway Wine prefix: the zip's files
+# and versions, a silent install, the installed game started from its shortcut, the portable copy started from
+# elsewhere, a running game blocking setup, an upgrade in place and a silent uninstall that keeps the settings.
+set -uo pipefail
+build=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
+if ! command -v makensis >/dev/null || ! command -v zip >/dev/null; then
+    echo "**************************************************************************" >&2
+    echo "** SKIPPED: makensis or zip is missing; run bash scripts/install-deps.sh **" >&2
+    echo "**************************************************************************" >&2
+    exit 77
+fi
+template=${ZARNOCK_WINE_TEMPLATE:?run the tests through scripts/test.sh}
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-package-test.XXXXXX")
+prefix=$work/prefix
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
+cleanup() {
+    wineserver -k >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+same() { [ "$1" = "$2" ] || { printf '  expected: %s\n  got:      %s\n' "$2" "$1"; return 1; }; }
+windows_path() { echo "Z:$1" | tr / '\\'; }
+lines() { tr -d '\r'; }
+
+ZARNOCK_BUILD_DIR=$build ZARNOCK_DIST_DIR=$work/dist bash "$root/scripts/package.sh" || exit 1
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+zip=$work/dist/zarnock-$version-win32.zip
+setup=$(windows_path "$work/dist/zarnock-$version-setup.exe")
+probe=$build/bin/package_probe.exe
+
+# ---- The package ----
+songs=$(cd "$build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$')
+game_files=$(printf '%s\n' zarnock.exe cards32.dll ZarnockHelp.htm README.txt LICENSE.txt $songs | sort)
+check "the zip holds exactly the game's files" \
+    same "$(unzip -Z1 "$zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"
+unzip -q "$zip" -d "$work/unzipped"
+portable=$work/unzipped/Zarnock
+check "SHA256SUMS matches the zip and the installer" bash -c "cd '$work/dist' && sha256sum --quiet -c SHA256SUMS"
+check "the build is a Release" grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"
+for file in zarnock.exe cards32.dll; do
+    check "$file is the Release build's own" cmp -s "$portable/$file" "$build/bin/$file"
+done
+
+cp -al "$template" "$prefix"
+rm -f "$prefix"/*.reg
+cp "$template"/*.reg "$prefix"/
+wineserver -p
+for file in zarnock.exe cards32.dll; do
+    check "$file says version $version" \
+        same "$(wine "$probe" version "$(windows_path "$portable/$file")" | lines)" "$version.0.0 $version $version"
+done
+
+# ---- Install ----
+folder='C:\Games\Zarnock'
+installed=$prefix/drive_c/Games/Zarnock
+start_menu=$(wine cmd /c echo '%APPDATA%' | lines)'\Microsoft\Windows\Start Menu\Programs\Zarnock.lnk'
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarnock'
+check "silent install" wine "$setup" /S "/D=$folder"
+start_menu_unix=$(winepath -u "$start_menu")
+check "the Start-menu shortcut exists" test -f "$start_menu_unix"
+check "the installed files" same "$(ls "$installed" | sort)" "$(printf '%s\nUninstall.exe\n' "$game_files" | sort)"
+check "the Start-menu shortcut starts the game in its folder" \
+    same "$(wine "$probe" shortcut "$start_menu" | lines)" "$(printf '%s\n%s' "$folder\\zarnock.exe" "$folder")"
+entry=$(wine reg query "$uninstall_key" | lines)
+for value in "DisplayName    REG_SZ    Zarnock" "DisplayVersion    REG_SZ    $version" \
+             "Publisher    REG_SZ    Quillmere" "DisplayIcon    REG_SZ    $folder\\zarnock.exe,0" \
+             "UninstallString    REG_SZ    \"$folder\\Uninstall.exe\"" "EstimatedSize    REG_DWORD    0x"; do
+    check "uninstall entry: $value" grep -qF "    $value" <<< "$entry"
+done
+
+# ---- The game finds its help page and first song: installed from its shortcut, portable from elsewhere ----
+wine reg add 'HKCU\Software\Quillmere\Zarnock' /v ShowWelcome /t REG_DWORD /d 0 /f >/dev/null
+wine reg add 'HKCR\.htm' /ve /d ZarnockTest.htm /f >/dev/null
+wine reg add 'HKCR\ZarnockTest.htm\shell\open\command' /ve /f \
+    /d "\"$(windows_path "$probe")\" opened C:\\help-opened.txt \"%1\"" >/dev/null
+play() {  # exe folder folder-of-the-files setup-or-empty first-song-as-opened
+    local log=$work/play.log song
+    song=$(sed 's/\\/\\\\/g' <<< "$5")  # the trace doubles backslashes
+    WINEDEBUG=+mci wine "$probe" play "$1" "$2" 'C:\help-opened.txt' ${4:+"$4"} 2>"$log" | lines > "$work/play.out"
+    local status=${PIPESTATUS[0]}
+    cat "$work/play.out"
+    [ "$status" = 0 ] && grep -qxF "help page opened: $3\\ZarnockHelp.htm" "$work/play.out" &&
+        { [ -z "$songs" ] || grep -A12 -F "lpstrElementName=L\"$song\"" "$log" | grep -q 'MCI_Open wDevID=.* dwRet=0'; }
+}
+check "the installed game runs from its shortcut, blocks setup, finds its files and ends with 0" \
+    play "$folder\\zarnock.exe" "$folder" "$folder" "$setup" "song1.mid"
+check "the unzipped game started elsewhere finds its files beside it" \
+    play "$(windows_path "$portable/zarnock.exe")" 'C:\' "$(windows_path "$portable")" "" \
+    "$(windows_path "$portable/song1.mid")"
+
+# ---- Upgrade in place ----
+scores='HKCU\Software\Quillmere\Zarnock\HighScores'
+wine reg add "$scores" /v Name0 /d Upgrader /f >/dev/null
+check "silent install over the installed copy" wine "$setup" /S
+check "the upgrade keeps the installed files" \
+    same "$(ls "$installed" | sort)" "$(printf '%s\nUninstall.exe\n' "$game_files" | sort)"
+check "the upgrade keeps the scores" grep -q Upgrader <<< "$(wine reg query "$scores" /v Name0 | lines)"
+check "one uninstall entry" same "$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
+    | lines | grep -ci zarnock)" 1
+
+# ---- Uninstall ----
+# Started with _?= the uninstaller runs in place, so that its end is the end of the uninstall; it stays behind.
+check "silent uninstall" wine "$folder\\Uninstall.exe" /S "_?=$folder"
+check "every installed file is gone" same "$(ls "$installed")" "Uninstall.exe"
+rm -f "$installed/Uninstall.exe"
+rmdir "$installed"
+check "the shortcut is gone" test ! -e "$start_menu_unix"
+check "the uninstall entry is gone" bash -c "! wine reg query '$uninstall_key' >/dev/null 2>&1"
+check "the settings and scores are kept" grep -q Upgrader <<< "$(wine reg query "$scores" /v Name0 | lines)"
+
+echo "$failures failed checks"
+[ "$failures" = 0 ]
