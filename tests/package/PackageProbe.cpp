@@ -1,5 +1,4 @@
 // Checks a packaged or installed game from inside Wine, for tests/package/package-test.sh:
-//   version <file>                 prints the fixed version, then ProductVersion and FileVersion texts
 //   shortcut <file.lnk>            prints the shortcut's target and its working folder, one a line
 //   play <exe> <folder> <record> [<setup>]
 //                                  starts the game there, opens its help page and prints the file that the
@@ -25,30 +24,6 @@ const DWORD HandlerTimeoutMs = 20000;
 int Fail(const char* what) {
     std::printf("FAILED: %s\n", what);
     return 1;
-}
-
-std::string VersionText(const std::vector<char>& data, const char* name) {
-    char* text = nullptr;
-    UINT length = 0;
-    const std::string path = std::string("\\StringFileInfo\\040904b0\\") + name;
-    if (!VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || length == 0)
-        return "(none)";
-    return text;
-}
-
-int PrintVersion(const char* file) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
-    if (size == 0) return Fail("no version resource");
-    std::vector<char> data(size);
-    if (!GetFileVersionInfoA(file, 0, size, data.data())) return Fail("version resource unreadable");
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length)) return Fail("no fixed version");
-    std::printf("%d.%d.%d.%d %s %s\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS),
-                VersionText(data, "ProductVersion").c_str(), VersionText(data, "FileVersion").c_str());
-    return 0;
 }
 
 int PrintShortcut(const char* file) {
@@ -138,12 +113,11 @@ int Play(const char* exe, const char* folder, const char* record, const char* se
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "version") == 0) return PrintVersion(argv[2]);
     if (argc == 3 && std::strcmp(argv[1], "shortcut") == 0) return PrintShortcut(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "opened") == 0) return RecordOpened(argv[2], argv[3]);
     if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "play") == 0)
         return Play(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
-    std::printf("usage: package_probe version <file> | shortcut <lnk> | play <exe> <folder> <record> [<setup>]"
+    std::printf("usage: package_probe shortcut <lnk> | play <exe> <folder> <record> [<setup>]"
                 " | opened <record> <file>\n");
     return 2;
 }
