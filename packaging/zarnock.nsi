@@ -1,6 +1,7 @@
 ; The Zarnock installer: per user, a Start-menu and an optional desktop shortcut, an uninstaller, silent mode.
 ; Made by scripts/package.sh:
-;   makensis -DVERSION=2.4 -DFILES=<folder of the game's files> -DICON=<zarnock.ico> -DOUTFILE=<setup.exe> zarnock.nsi
+;   makensis -DVERSION=2.4 -DFILES=<folder of the game's files> -DICON=<zarnock.ico> -DOUTFILE=<setup.exe>
+;            [-DSONGS, when the folder holds songs] zarnock.nsi
 Unicode true
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
@@ -87,7 +88,9 @@ Section "Zarnock" SectionGame
   File "${FILES}\zarnock.exe"
   File "${FILES}\cards32.dll"
   File "${FILES}\ZarnockHelp.htm"
-  File /nonfatal "${FILES}\song*.mid"
+  !ifdef SONGS
+    File "${FILES}\song*.mid"
+  !endif
   File "${FILES}\README.txt"
   File "${FILES}\LICENSE.txt"
   WriteUninstaller "$INSTDIR\Uninstall.exe"

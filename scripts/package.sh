@@ -37,6 +37,7 @@ mkdir -p "$stage"
 cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$build/bin/ZarnockHelp.htm" "$stage/"
 songs=$(cd "$build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$' || true)
 for song in $songs; do cp "$build/bin/$song" "$stage/"; done
+[ -n "$songs" ] || echo "WARNING: the build made no song files; the package has no music." >&2
 as_windows_text packaging/README.txt "$stage/README.txt"
 as_windows_text LICENSE "$stage/LICENSE.txt"
 sign "$stage/zarnock.exe"
@@ -47,7 +48,7 @@ zip_name=zarnock-$version-win32.zip
 setup_name=zarnock-$version-setup.exe
 rm -f "$dist/$zip_name" "$dist/$setup_name" "$dist/SHA256SUMS"
 (cd "$work" && zip -q -X -r "$dist/$zip_name" Zarnock)
-makensis -V2 -DVERSION="$version" -DFILES="$stage" -DICON="$root/resources/icons/zarnock.ico" \
+makensis -V2 ${songs:+-DSONGS} -DVERSION="$version" -DFILES="$stage" -DICON="$root/resources/icons/zarnock.ico" \
     -DOUTFILE="$dist/$setup_name" packaging/zarnock.nsi
 sign "$dist/$setup_name"
 (cd "$dist" && sha256sum "$zip_name" "$setup_name" > SHA256SUMS)
