@@ -1,7 +1,9 @@
 // The main window: pause and titles, keys, new games, focus and menus, commands, erasing, closing.
 #include <cstring>
+#include <string>
 #include <vector>
 #include "MainWindowFixture.h"
+#include "app/GameFiles.h"
 #include <shellapi.h>
 #include "game/Shoe.h"
 #include "game/Stack.h"
@@ -252,9 +254,11 @@ TEST_F(MainWindowTest, HelpThatCannotBeOpenedShowsTheSystemsReason) {
     std::strcat(empty, "zarnock-no-help");
     CreateDirectoryA(empty, nullptr);
     ASSERT_TRUE(SetCurrentDirectoryA(empty));
+    TheApp.ProgramFolder = std::string(empty) + "\\";  // not beside the program either
     StartGame();
     MessageBoxAnswerer answerer(IDOK);
     EXPECT_EQ(0, SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0));
+    TheApp.ProgramFolder = ProgramFolder();
     SetCurrentDirectoryA(folder);
     RemoveDirectoryA(empty);
     ASSERT_EQ(1u, answerer.Seen().size());
@@ -264,8 +268,10 @@ TEST_F(MainWindowTest, HelpThatCannotBeOpenedShowsTheSystemsReason) {
 }
 
 std::vector<INT> shellShowCommands;
-HINSTANCE WINAPI RecordShellOpen(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT showCommand) {
+std::vector<std::string> shellTargets;
+HINSTANCE WINAPI RecordShellOpen(HWND, LPCSTR, LPCSTR target, LPCSTR, LPCSTR, INT showCommand) {
     shellShowCommands.push_back(showCommand);
+    shellTargets.push_back(target);
     return reinterpret_cast<HINSTANCE>(33);
 }
 
@@ -277,6 +283,21 @@ TEST_F(MainWindowTest, HelpAndTheWebPageOpenInANormalWindow) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_WEB_PAGE, 0), 0);
     TheApp.shellExecute = ShellExecuteA;
     EXPECT_EQ((std::vector<INT>{SW_SHOWNORMAL, SW_SHOWNORMAL}), shellShowCommands);
+}
+
+TEST_F(MainWindowTest, HelpMissingFromTheCurrentFolderOpensTheOneBesideTheProgram) {
+    char folder[MAX_PATH];
+    ASSERT_NE(0u, GetCurrentDirectoryA(sizeof folder, folder));
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    ASSERT_TRUE(SetCurrentDirectoryA(temp));
+    StartGame();
+    shellTargets.clear();
+    TheApp.shellExecute = RecordShellOpen;
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0);
+    TheApp.shellExecute = ShellExecuteA;
+    SetCurrentDirectoryA(folder);
+    EXPECT_EQ(std::vector<std::string>{ProgramFolder() + "ZarnockHelp.htm"}, shellTargets);
 }
 
 TEST_F(MainWindowTest, UnknownCommandsAndOtherTimersAreNotHandled) {
