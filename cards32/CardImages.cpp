@@ -1,6 +1,5 @@
-// Renders the card images at start and composes them with the corner mask when drawn.
+// Renders each card image when it is first needed and composes it with the corner mask when drawn.
 #include "CardImages.h"
-#include <cstring>
 #include "BackArtist.h"
 #include "CardShape.h"
 #include "FaceArtist.h"
@@ -8,20 +7,22 @@
 #include "render/SelectedObject.h"
 
 CardImages::CardImages() {
+    // Every image has the outline of the plain card body, so the body alone gives the mask.
     SampledCanvas canvas(CardShape::Width, CardShape::Height, CardShape::Scale);
     if (!canvas.IsReady()) return;
-    const FaceArtist faces;
-    for (int code = 0; code < FaceCount; ++code) {
-        faces.Paint(canvas, code);
-        images.emplace_back(MakeBitmap(canvas.Reduce(CardShape::Outside), false));
-    }
-    BackArtist().Paint(canvas);
-    const CardPixels back = canvas.Reduce(CardShape::Outside);
-    images.emplace_back(MakeBitmap(back, false));
-    cornerMask.Reset(MakeBitmap(back, true));
+    CardShape::PaintBody(canvas, RGB(96, 96, 104), RGB(255, 255, 255));
+    cornerMask.Reset(MakeBitmap(canvas.Reduce(CardShape::Outside), true));
+}
 
-    ready = static_cast<bool>(cornerMask);
-    for (const Bitmap& image : images) ready = ready && image;
+bool CardImages::Render(int image) {
+    SampledCanvas canvas(CardShape::Width, CardShape::Height, CardShape::Scale);
+    if (!canvas.IsReady()) return false;
+    if (image == BackImage)
+        BackArtist().Paint(canvas);
+    else
+        FaceArtist().Paint(canvas, image);
+    images[image].Reset(MakeBitmap(canvas.Reduce(CardShape::Outside), false));
+    return static_cast<bool>(images[image]);
 }
 
 HBITMAP CardImages::MakeBitmap(const CardPixels& pixels, bool mask) {
@@ -45,8 +46,9 @@ HBITMAP CardImages::MakeBitmap(const CardPixels& pixels, bool mask) {
     return bitmap;
 }
 
-bool CardImages::Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour) const {
-    if (!ready || image < 0 || image >= static_cast<int>(images.size())) return false;
+bool CardImages::Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour) {
+    if (!IsReady() || image < 0 || image >= ImageCount) return false;
+    if (!images[image] && !Render(image)) return false;
     MemoryDC source(dc);
     if (!source) return false;
     Brush brush(CreateSolidBrush(colour));

@@ -1,7 +1,6 @@
-// Every face and the back, rendered once into memory bitmaps, with the mask of the rounded corners.
+// The card images: the corner mask made at start, each face and the back rendered the first time it is drawn.
 #pragma once
 #include <windows.h>
-#include <vector>
 #include "SampledCanvas.h"
 #include "render/GdiObject.h"
 
@@ -9,25 +8,27 @@ class CardImages {
 public:
     static const int FaceCount = 52;
     static const int BackImage = 52;  // the image index of back design 54
+    static const int ImageCount = 53;
 
-    // Renders all 53 images; IsReady tells whether that worked.
+    // Makes the corner mask that every image shares; IsReady tells whether that worked.
     CardImages();
     virtual ~CardImages() = default;
     CardImages(const CardImages&) = delete;
     CardImages& operator=(const CardImages&) = delete;
 
-    bool IsReady() const { return ready; }
+    bool IsReady() const { return static_cast<bool>(cornerMask); }
 
     // Copies image `image` (face code, or BackImage) scaled to width x height at (x, y); the pixels
-    // beyond the rounded corners take `colour`.
-    bool Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour) const;
+    // beyond the rounded corners take `colour`. The image is rendered first if it has not been yet.
+    bool Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour);
 
 private:
     // A card-sized 32-bit bitmap: the image's colours where `onCard`, else `offCard`
     // (or, for the mask, white beyond the card and black on it).
     static HBITMAP MakeBitmap(const CardPixels& pixels, bool mask);
+    // Paints image `image` at the fine scale and keeps its reduced bitmap; false when that failed.
+    bool Render(int image);
 
-    std::vector<Bitmap> images;
+    Bitmap images[ImageCount];
     Bitmap cornerMask;
-    bool ready = false;
 };
