@@ -20,6 +20,7 @@ public:
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) const;
     bool IsRunning() const;
     DWORD Id() const { return info.dwProcessId; }
+    HANDLE Handle() const { return info.hProcess; }
     void Kill();
 
 private:

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The project's benchmark: builds in Release, measures the game under Wine against winemine on a private
+# X display and a throwaway prefix, prints one table and writes it to bench/latest.md.
+# ZARNOCK_BENCH_QUICK=1 runs a short setting (for the test of this script); ZARNOCK_BENCH_OUTPUT names
+# another file for the table.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+source scripts/wine-env.sh
+
+build=${ZARNOCK_BUILD_DIR:-$root/build}
+if [ "${ZARNOCK_BENCH_QUICK:-0}" = 1 ]; then
+    runs=(2 1 2)
+    output=${ZARNOCK_BENCH_OUTPUT:-$build/bench-quick.md}
+else
+    runs=(7 10 100)
+    output=${ZARNOCK_BENCH_OUTPUT:-$root/bench/latest.md}
+fi
+zarnock_build "$build" zarnock cards32 bench_driver >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-bench.XXXXXX")
+prefix=$work/prefix
+cleanup() {
+    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    zarnock_stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+zarnock_start_xvfb
+if [ -n "${ZARNOCK_WINE_TEMPLATE:-}" ]; then
+    cp -al "$ZARNOCK_WINE_TEMPLATE" "$prefix"
+    rm -f "$prefix"/*.reg
+    cp "$ZARNOCK_WINE_TEMPLATE"/*.reg "$prefix"/
+else
+    zarnock_make_prefix "$prefix"
+fi
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# No welcome dialog, no first-run maximize, no sound or music during the timings.
+key='HKCU\Software\Quillmere\Zarnock'
+for value in ShowWelcome FirstBoot Music Beep; do
+    wine reg add "$key" /v "$value" /t REG_DWORD /d 0 /f >/dev/null 2>&1
+done
+wineserver -p
+
+status=0
+table=$(cd "$build/bin" && wine bench_driver.exe "${runs[@]}") || status=$?
+machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(wine --version)"
+{
+    echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $machine with scripts/bench.sh" \
+        "(${runs[0]} launches of each program; ${runs[1]} and ${runs[2]} games)."
+    echo
+    echo "$table"
+} | tee "$output"
+exit $status

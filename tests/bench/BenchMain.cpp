@@ -1,0 +1,36 @@
+// bench_driver [launches] [few games] [many games]: measures the game and prints one Markdown table.
+// Exit code 0 when every measurement could be made (misses of targets included), 1 otherwise.
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include "BenchTable.h"
+#include "GameBench.h"
+#include "InProcessBench.h"
+
+namespace {
+int Argument(int argc, char** argv, int index, int fallback) {
+    return index < argc ? std::atoi(argv[index]) : fallback;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int launches = Argument(argc, argv, 1, 7);
+    const int fewGames = Argument(argc, argv, 2, 10);
+    const int manyGames = Argument(argc, argv, 3, 100);
+    if (launches < 1 || fewGames < 1 || manyGames < fewGames) {
+        std::fprintf(stderr, "usage: bench_driver [launches] [few games] [many games >= few]\n");
+        return 2;
+    }
+    BenchTable table;
+    GameBench game(launches, fewGames, manyGames);
+    game.MeasureStartup(table);
+    InProcessBench inProcess(launches);
+    inProcess.MeasureCardLibrary(table);
+    inProcess.MeasureTick(table);
+    game.MeasureKeyToScreen(table);
+    inProcess.MeasureCollapse(table);
+    game.MeasureGames(table);
+    game.MeasureSizes(table);
+    std::fputs(table.Markdown().c_str(), stdout);
+    return table.Failures() == 0 ? 0 : 1;
+}
