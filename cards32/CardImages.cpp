@@ -6,12 +6,13 @@
 #include "render/MemoryDC.h"
 #include "render/SelectedObject.h"
 
-CardImages::CardImages() {
+CardImages::CardImages() : source(nullptr), maskSource(nullptr) {
     // Every image has the outline of the plain card body, so the body alone gives the mask.
     SampledCanvas canvas(CardShape::Width, CardShape::Height, CardShape::Scale);
     if (!canvas.IsReady()) return;
     CardShape::PaintBody(canvas, RGB(96, 96, 104), RGB(255, 255, 255));
     cornerMask.Reset(MakeBitmap(canvas.Reduce(CardShape::Outside), true));
+    if (cornerMask) maskSource.Select(cornerMask);
 }
 
 bool CardImages::Render(int image) {
@@ -22,6 +23,7 @@ bool CardImages::Render(int image) {
     else
         FaceArtist().Paint(canvas, image);
     images[image].Reset(MakeBitmap(canvas.Reduce(CardShape::Outside), false));
+    cornerColours[image] = RGB(0, 0, 0);
     return static_cast<bool>(images[image]);
 }
 
@@ -46,26 +48,30 @@ HBITMAP CardImages::MakeBitmap(const CardPixels& pixels, bool mask) {
     return bitmap;
 }
 
+bool CardImages::Recolour(int image, COLORREF colour) {
+    const DWORD KeepCardClearCorners = 0x00220326;  // destination AND NOT mask
+    const DWORD AddBrushInCorners = 0x00EA02E9;     // destination OR (mask AND brush)
+    source.Select(images[image]);
+    Brush brush(CreateSolidBrush(colour));
+    if (!brush) return false;
+    SelectedObject selectedBrush(source, brush);
+    const bool done = BitBlt(source, 0, 0, CardShape::Width, CardShape::Height, maskSource, 0, 0,
+                             KeepCardClearCorners) &&
+                      BitBlt(source, 0, 0, CardShape::Width, CardShape::Height, maskSource, 0, 0, AddBrushInCorners);
+    if (done) cornerColours[image] = colour;
+    return done;
+}
+
 bool CardImages::Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour) {
     if (!IsReady() || image < 0 || image >= ImageCount) return false;
     if (!images[image] && !Render(image)) return false;
-    MemoryDC source(dc);
-    if (!source) return false;
-    Brush brush(CreateSolidBrush(colour));
-    SelectedObject selectedBrush(dc, brush);
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    const bool unscaled = width == CardShape::Width && height == CardShape::Height;
-    // First the corners take the colour and the card's place turns black (brush AND mask),
-    // then the image, black beyond its corners, is ORed in.
-    auto copy = [&](DWORD rasterOperation) {
-        if (unscaled) return BitBlt(dc, x, y, width, height, source, 0, 0, rasterOperation) != 0;
-        return StretchBlt(dc, x, y, width, height, source, 0, 0, CardShape::Width, CardShape::Height,
-                          rasterOperation) != 0;
-    };
-    source.Select(cornerMask);
-    bool drawn = copy(MERGECOPY);
+    if (cornerColours[image] != colour && !Recolour(image, colour)) return false;
     source.Select(images[image]);
-    drawn = copy(SRCPAINT) && drawn;
+    if (width == CardShape::Width && height == CardShape::Height)
+        return BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY) != 0;
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    const bool drawn =
+        StretchBlt(dc, x, y, width, height, source, 0, 0, CardShape::Width, CardShape::Height, SRCCOPY) != 0;
     if (previousMode) SetStretchBltMode(dc, previousMode);
     return drawn;
 }

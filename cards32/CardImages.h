@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "SampledCanvas.h"
 #include "render/GdiObject.h"
+#include "render/MemoryDC.h"
 
 class CardImages {
 public:
@@ -16,7 +17,7 @@ public:
     CardImages(const CardImages&) = delete;
     CardImages& operator=(const CardImages&) = delete;
 
-    bool IsReady() const { return static_cast<bool>(cornerMask); }
+    bool IsReady() const { return cornerMask && source && maskSource; }
 
     // Copies image `image` (face code, or BackImage) scaled to width x height at (x, y); the pixels
     // beyond the rounded corners take `colour`. The image is rendered first if it has not been yet.
@@ -29,6 +30,14 @@ private:
     // Paints image `image` at the fine scale and keeps its reduced bitmap; false when that failed.
     bool Render(int image);
 
+    // Gives the corners of a rendered image the colour, so that drawing it is one plain copy.
+    bool Recolour(int image, COLORREF colour);
+
     Bitmap images[ImageCount];
+    // The colour in each image's corners; black, as rendered, until a draw asks for another.
+    COLORREF cornerColours[ImageCount] = {};
     Bitmap cornerMask;
+    // The device contexts of the copies: one holds an image, the other the mask.
+    MemoryDC source;
+    MemoryDC maskSource;
 };

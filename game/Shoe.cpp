@@ -234,27 +234,23 @@ bool Shoe::BackgroundSaved() const { return backgroundSaved != 0; }
 
 void Shoe::SaveBackground(HDC dc) {
     if (backgroundSaved) return;
-    Bitmap saved(CreateCompatibleBitmap(dc, host.cardWidth, host.cardHeight));
-    if (!saved) return;
-    {
-        MemoryDC copy(dc);
-        copy.Select(saved);
-        BitBlt(copy, 0, 0, host.cardWidth, host.cardHeight, dc, fallingX, fallingY, SRCCOPY);
+    // One bitmap in one memory device context serves every move of every card: making them anew at each
+    // tick would cost many times the copies themselves.
+    if (!backgroundCopy) {
+        Bitmap bitmap(CreateCompatibleBitmap(dc, host.cardWidth, host.cardHeight));
+        std::unique_ptr<MemoryDC> copy(new MemoryDC(dc));
+        if (!bitmap || !*copy) return;
+        background = std::move(bitmap);
+        copy->Select(background);
+        backgroundCopy = std::move(copy);
     }
-    background = std::move(saved);
+    BitBlt(*backgroundCopy, 0, 0, host.cardWidth, host.cardHeight, dc, fallingX, fallingY, SRCCOPY);
     backgroundSaved = 1;
 }
 
 void Shoe::RestoreBackground(HDC dc) {
-    {
-        MemoryDC copy(dc);
-        copy.Select(background);
-        BitBlt(dc, fallingX, fallingY, host.cardWidth, host.cardHeight, copy, 0, 0, SRCCOPY);
-    }
+    BitBlt(dc, fallingX, fallingY, host.cardWidth, host.cardHeight, *backgroundCopy, 0, 0, SRCCOPY);
     DiscardBackground();
 }
 
-void Shoe::DiscardBackground() {
-    background.Reset();
-    backgroundSaved = 0;
-}
+void Shoe::DiscardBackground() { backgroundSaved = 0; }

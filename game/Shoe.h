@@ -1,9 +1,11 @@
 // The card source of one game: the deck, the falling card with its sprite, and the swap rules.
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <vector>
 #include "game/Card.h"
 #include "render/GdiObject.h"
+#include "render/MemoryDC.h"
 
 struct BoardHost;
 
@@ -78,5 +80,6 @@ private:
     int exhausted;
     int perfectMatches;
     int backgroundSaved;
-    Bitmap background;  // owned: the screen under the falling card while backgroundSaved
+    Bitmap background;  // owned, kept between moves: the screen under the falling card while backgroundSaved
+    std::unique_ptr<MemoryDC> backgroundCopy;  // holds `background`; declared after it, so released first
 };
