@@ -1,8 +1,6 @@
 // Starts the game and the yardstick alternately, reads their memory, and drives the game with keys.
 #include "GameBench.h"
 #include <psapi.h>
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 #include "BoardView.h"
 #include "ClientCapture.h"
@@ -137,7 +135,6 @@ void GameBench::MeasureStartup(BenchTable& table) {
             GameProcess game;
             const double took = TimedStart(game, GamePath());
             const MemoryFigures memory = MemoryOf(game.Handle());
-            if (getenv("BENCH_DEBUG")) fprintf(stderr, "ours %.1f\n", took);
             if (run >= 0 && took >= 0) {
                 ours.Add(took);
                 ourPrivate.Add(memory.privateMb);
@@ -146,7 +143,6 @@ void GameBench::MeasureStartup(BenchTable& table) {
         }
         GameProcess mine;
         const double took = TimedStart(mine, yardstick);
-        if (getenv("BENCH_DEBUG")) fprintf(stderr, "mine %.1f\n", took);
         if (run >= 0 && took >= 0) {
             theirs.Add(took);
             theirWorkingSet.Add(MemoryOf(mine.Handle()).workingSetMb);
