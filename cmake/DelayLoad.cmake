@@ -17,7 +17,7 @@ foreach(entry ${ZARNOCK_DELAY_IMPORTS})
   get_filename_component(name ${dll} NAME_WE)
   set(def ${CMAKE_BINARY_DIR}/delay/${name}.def)
   set(lib ${CMAKE_BINARY_DIR}/delay/lib${name}_delay.a)
-  file(WRITE ${def} "LIBRARY ${dll}\nEXPORTS\n    ${function}\n")
+  file(CONFIGURE OUTPUT ${def} CONTENT "LIBRARY ${dll}\nEXPORTS\n    ${function}\n")
   add_custom_command(OUTPUT ${lib}
     COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --output-delaylib ${lib} -k
     DEPENDS ${def} VERBATIM)

@@ -220,6 +220,18 @@ TEST_F(Cards32LibraryTest, TermReleasesAndInitStartsAgain) {
     EXPECT_EQ(Face(7), before);
 }
 
+TEST_F(Cards32LibraryTest, ACardLooksTheSameWhateverWasDrawnBeforeIt) {
+    const std::vector<COLORREF> first = Face(30, 0, GameBackground);  // its first draw renders it
+    for (int card = 0; card < 52; ++card) Face(card, 0, RGB(250, 250, 0));
+    Face(54, 1);
+    EXPECT_EQ(Face(30, 0, GameBackground), first);
+
+    term();
+    ASSERT_TRUE(init(&width, &height));
+    Face(54, 1);
+    EXPECT_EQ(Face(30, 0, GameBackground), first);
+}
+
 TEST_F(Cards32LibraryTest, EveryInitNeedsItsOwnTerm) {
     int w = 0, h = 0;
     ASSERT_TRUE(init(&w, &h));
