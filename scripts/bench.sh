@@ -13,7 +13,7 @@ if [ "${ZARNOCK_BENCH_QUICK:-0}" = 1 ]; then
     runs=(2 1 2)
     output=${ZARNOCK_BENCH_OUTPUT:-$build/bench-quick.md}
 else
-    runs=(7 10 100)
+    runs=(11 10 100)
     output=${ZARNOCK_BENCH_OUTPUT:-$root/bench/latest.md}
 fi
 zarnock_build "$build" zarnock cards32 bench_driver >/dev/null

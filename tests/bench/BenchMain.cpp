@@ -14,7 +14,7 @@ int Argument(int argc, char** argv, int index, int fallback) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int launches = Argument(argc, argv, 1, 7);
+    const int launches = Argument(argc, argv, 1, 11);
     const int fewGames = Argument(argc, argv, 2, 10);
     const int manyGames = Argument(argc, argv, 3, 100);
     if (launches < 1 || fewGames < 1 || manyGames < fewGames) {
