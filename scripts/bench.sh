@@ -46,6 +46,7 @@ done
 
 status=0
 table=$(cd "$build/bin" && wine bench_driver.exe "${runs[@]}") || status=$?
+mkdir -p "$(dirname "$output")"
 machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(wine --version)"
 {
     echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $machine with scripts/bench.sh" \
