@@ -1,4 +1,4 @@
-// Renders each card image when it is first needed and composes it with the corner mask when drawn.
+// Renders each card image when it is first needed, gives its corners the colour asked for, and copies it.
 #include "CardImages.h"
 #include "BackArtist.h"
 #include "CardShape.h"

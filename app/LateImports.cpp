@@ -1,0 +1,43 @@
+// Three system functions whose DLLs load at their first call instead of before the game starts:
+// comdlg32 and shell32 bring a dozen more DLLs with them and winmm starts its drivers, which together
+// take longer than the rest of the start-up, while only the colour chooser, the help file and the music
+// need them. The game's calls go through the import slots defined here, which name these functions.
+#include <windows.h>
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+namespace {
+// The entry point `name` of `dll`, which stays loaded for the rest of the process; null when missing.
+template <typename Proc>
+Proc LateEntry(const char* dll, const char* name) {
+    HMODULE module = LoadLibraryA(dll);
+    return module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+BOOL WINAPI LateChooseColorA(LPCHOOSECOLORA choice) {
+    static const auto entry = LateEntry<BOOL(WINAPI*)(LPCHOOSECOLORA)>("comdlg32.dll", "ChooseColorA");
+    return entry ? entry(choice) : FALSE;
+}
+
+HINSTANCE WINAPI LateShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
+                                   INT showCommand) {
+    static const auto entry =
+        LateEntry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>("shell32.dll", "ShellExecuteA");
+    if (!entry) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    return entry(window, verb, file, parameters, folder, showCommand);
+}
+
+MCIERROR WINAPI LateMciSendCommandA(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+    static const auto entry =
+        LateEntry<MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR)>("winmm.dll", "mciSendCommandA");
+    return entry ? entry(device, message, flags, parameters) : MCIERR_CANNOT_LOAD_DRIVER;
+}
+}  // namespace
+
+// The import slots the calls read their target from (the names the 32-bit import libraries give them).
+extern "C" {
+void* ChooseColorSlot __asm__("__imp__ChooseColorA@4") = reinterpret_cast<void*>(&LateChooseColorA);
+void* ShellExecuteSlot __asm__("__imp__ShellExecuteA@24") = reinterpret_cast<void*>(&LateShellExecuteA);
+void* MciSendCommandSlot __asm__("__imp__mciSendCommandA@16") = reinterpret_cast<void*>(&LateMciSendCommandA);
+}
