@@ -5,7 +5,6 @@
 #include "LoadedLibrary.h"
 #include "Samples.h"
 #include "Waiting.h"
-#include "app/App.h"
 #include "game/Board.h"
 #include "game/Card.h"
 #include "game/Shoe.h"
@@ -58,13 +57,14 @@ public:
     }
     void Renew() {
         window.Attach(nullptr);
-        board.reset(new Board(window.Handle()));
+        board.reset(new Board(window.Handle(), window.Host()));
         window.Attach(board.get());
-        TheApp.GameIsOver = 0;
+        window.gameIsOver = false;
         window.Paint();
     }
     void Paint() { window.Paint(); }
     Board& Game() { return *board; }
+    bool GameIsOver() const { return window.gameIsOver; }
     HWND Handle() const { return window.Handle(); }
 
 private:
@@ -107,7 +107,7 @@ void InProcessBench::MeasureTick(BenchTable& table) const {
     Samples ticks;
     const int wanted = 400 * repetitions;
     while (static_cast<int>(ticks.Count()) < wanted) {
-        if (TheApp.GameIsOver) shown.Renew();
+        if (shown.GameIsOver()) shown.Renew();
         const Card* falling = shown.Game().GetShoe().Falling();
         const int fallingY = shown.Game().GetShoe().FallingY();
         const double start = NowMs();
@@ -115,7 +115,7 @@ void InProcessBench::MeasureTick(BenchTable& table) const {
         const double took = NowMs() - start;
         // A tick that lands the card is a landing, not a step of the falling card.
         const Shoe& shoe = shown.Game().GetShoe();
-        if (!TheApp.GameIsOver && shoe.Falling() == falling && shoe.FallingY() != fallingY) ticks.Add(took);
+        if (!shown.GameIsOver() && shoe.Falling() == falling && shoe.FallingY() != fallingY) ticks.Add(took);
     }
     table.AtMost("Board::Tick on a shown window, median of " + std::to_string(ticks.Count()), ticks.Median() * 1000,
                  20, "us", 1);
