@@ -12,12 +12,12 @@ std::string SongFileName(int songNumber) {
 MusicPlayer::MusicPlayer(MciCommand command)
     : SongNumber(0), MusicDevice(0), MusicSuppress(0), ProgramFolder(::ProgramFolder()), command(std::move(command)) {}
 
-MusicPlayer::~MusicPlayer() {
-    if (MusicDevice != 0)
-        StopMusic();
-}
+MusicPlayer::~MusicPlayer() { StopMusic(); }
 
 void MusicPlayer::StopMusic() {
+    // With no device open there is nothing to close, and the call would load the multimedia system for nothing.
+    if (MusicDevice == 0)
+        return;
     command(MusicDevice, MCI_CLOSE, 0, 0);
     MusicDevice = 0;
 }

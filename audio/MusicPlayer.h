@@ -21,7 +21,7 @@ public:
     MusicPlayer(const MusicPlayer&) = delete;
     MusicPlayer& operator=(const MusicPlayer&) = delete;
 
-    // Closes the music device; the song number stays.
+    // Closes the music device, if one is open; the song number stays.
     void StopMusic();
     // Closes the song that is playing, if one is, and lets the notice its closing sends start nothing.
     void StopAndIgnoreNotice();

@@ -52,6 +52,15 @@ TEST_F(MusicPlayerTest, WithoutSongsOrMusicNothingOpens) {
     EXPECT_EQ(0u, silent.OpenAndPlaySong(Window, "song1.mid"));
     EXPECT_TRUE(songs.opened.empty());
     EXPECT_EQ(0, silent.SongNumber);
+
+    // Music switched off with no song open sends no command at all.
+    int commands = 0;
+    MusicPlayer idle([&](MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR) {
+        ++commands;
+        return MCIERROR(0);
+    });
+    idle.StopMusic();
+    EXPECT_EQ(0, commands);
 }
 
 TEST_F(MusicPlayerTest, ASongThatCannotPlayIsClosedAndTheSeriesStartsAgain) {
