@@ -240,13 +240,12 @@ void Board::LevelUp(HWND window) {
         WindowDC dc(window);
         // A paint during the notice may have drawn the next card over the stacks: it comes off first,
         // and so do the player captions, which stand beyond the top cards where no card covers them.
-        const bool cardShown = shoe->BackgroundSaved();
-        if (cardShown) shoe->HideFalling(dc);
-        ErasePlayerCaptions(dc);
-        if (Settings.ClearStacks) winnings -= stacks->ClearAll(dc);
-        if (Settings.FreezeOnBust) UnfreezeFirstFrozen(dc);
-        DrawStatus(dc);
-        if (cardShown) shoe->DrawFalling(dc);
+        BeneathFallingCard(dc, [&] {
+            ErasePlayerCaptions(dc);
+            if (Settings.ClearStacks) winnings -= stacks->ClearAll(dc);
+            if (Settings.FreezeOnBust) UnfreezeFirstFrozen(dc);
+            DrawStatus(dc);
+        });
     }
     // The notice took the focus: a pause or a game over may have come meanwhile, and then stays.
     if (!host.isGameOver() && !host.isPaused())
@@ -281,9 +280,13 @@ void Board::RedrawStatus(HWND window) {
 }
 
 void Board::DrawStatusBeneathCard(HDC dc) {
+    BeneathFallingCard(dc, [&] { DrawStatus(dc); });
+}
+
+void Board::BeneathFallingCard(HDC dc, const std::function<void()>& draw) {
     const bool cardShown = shoe->BackgroundSaved();
     if (cardShown) shoe->HideFalling(dc);
-    DrawStatus(dc);
+    draw();
     if (cardShown) shoe->DrawFalling(dc);
 }
 

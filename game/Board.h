@@ -83,6 +83,8 @@ private:
     void FormatPlayerCaption(int index, char* text, int size) const;
     void FormatDealerCaption(int index, char* text, int size) const;
     void DrawStatusBeneathCard(HDC dc);
+    // Takes the falling card off while `draw` changes what lies beneath it, then draws it again there.
+    void BeneathFallingCard(HDC dc, const std::function<void()>& draw);
     int CaptionCentre(int index) const;
     // Writes a stack's player caption and gives the cell it fills.
     RECT PlayerCaption(HDC dc, int index, char* text, int size) const;
