@@ -112,7 +112,14 @@ zarnock_make_prefix() {
 zarnock_build() {
     local arch=$1 build=$2
     shift 2
-    cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    # The toolchain counts only when a folder is first configured; named again, CMake warns that it went unused.
+    local toolchain=(-DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake")
+    if [ -f "$build/CMakeCache.txt" ]; then
+        grep -q "^CMAKE_TOOLCHAIN_FILE:.*mingw-$arch\.cmake$" "$build/CMakeCache.txt" ||
+            { echo "$build was configured for another architecture than $arch: remove it" >&2; return 1; }
+        toolchain=()
+    fi
+    cmake -S . -B "$build" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
     if [ $# -gt 0 ]; then
         cmake --build "$build" -j "$(nproc)" --target "$@"
     else
