@@ -46,8 +46,11 @@ sleep 1
 echo "Building ${head:0:12} again in $two ..."
 release_in "$two" 077 Pacific/Kiritimati
 
-# The listing of a zip or an installer, one block of lines per file inside it.
-listing() { 7z l -slt "$1" | sed -n '/^----------$/,$p'; }
+# The files in a zip or an installer, one line each in their order there: name, size, time, attributes.
+listing() {
+    7z l -slt "$1" | sed -n '/^----------$/,$p' | awk '/^Path = /{ if (p != "") print p l; p = substr($0, 8); l = "" }
+        /^(Size|Modified|Attributes) = /{ l = l "  " $0 } END { if (p != "") print p l }'
+}
 
 # Prints what differs between $1 and $2, named $3; fails when they are the same.
 differs() {
@@ -66,8 +69,13 @@ differs() {
         if [ -n "$inside" ]; then
             echo "  inside it: $inside" | sed -e "s|$a/||g" -e "s|$b/||g"
         else
-            echo "  the same files inside; their entries differ:"
-            diff <(listing "$1") <(listing "$2") | head -n 6 | sed 's/^/    /'
+            inside=$(diff <(listing "$1") <(listing "$2") | grep '^[<>]' | head -n 2 || true)
+            if [ -n "$inside" ]; then
+                echo "  the same files inside, stored differently:"
+                echo "$inside" | sed 's/^/    /'
+            else
+                echo "  the same files inside, in the same order, with the same times: packed differently"
+            fi
         fi
         ;;
     esac
