@@ -6,8 +6,11 @@
 # Uncommitted changes are not part of the check: it builds the commit HEAD names.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-quick=false
-[ "${1:-}" = --quick ] && quick=true
+case ${1:-} in
+--quick) quick=true ;;
+"") quick=false ;;
+*) echo "usage: $0 [--quick]" >&2; exit 2 ;;
+esac
 have() { command -v "$1" >/dev/null; }
 if ! have makensis || ! have zip; then
     echo "** SKIPPED: makensis or zip is missing; run bash scripts/install-deps.sh **" >&2
@@ -28,12 +31,13 @@ release_in() {
     git -C "$clone" checkout -q --detach "$head"
     (
         cd "$clone"
+        umask "$mask"
+        export TZ=$zone
         if $quick; then
             cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release \
                 -DBUILD_TESTING=OFF >/dev/null
         fi
-        umask "$mask"
-        env -u ZARNOCK_SIGN_PFX TZ="$zone" ZARNOCK_BUILD_DIR="$clone/build" ZARNOCK_DIST_DIR="$clone/dist" \
+        env -u ZARNOCK_SIGN_PFX ZARNOCK_BUILD_DIR="$clone/build" ZARNOCK_DIST_DIR="$clone/dist" \
             bash scripts/package.sh
     ) >"$clone.log" 2>&1 || { echo "The build in $clone failed:"; tail -n 30 "$clone.log"; exit 1; }
 }
