@@ -73,7 +73,8 @@ differs() {
         if [ -n "$inside" ]; then
             echo "  inside it: $inside" | sed -e "s|$a/||g" -e "s|$b/||g"
         else
-            inside=$(diff <(listing "$1") <(listing "$2") | grep '^[<>]' | head -n 2 || true)
+            inside=$(diff <(listing "$1") <(listing "$2") || true)
+            inside=$(grep -m 1 '^<' <<<"$inside"; grep -m 1 '^>' <<<"$inside" || true)
             if [ -n "$inside" ]; then
                 echo "  the same files inside, stored differently:"
                 echo "$inside" | sed 's/^/    /'
