@@ -35,7 +35,10 @@ else
     epoch=${SOURCE_DATE_EPOCH:-}
     state="NOT checked for reproducibility: not a git checkout"
 fi
-[[ $epoch =~ ^[0-9]+$ ]] || { echo "no time for the package: set SOURCE_DATE_EPOCH (seconds since 1970)" >&2; exit 1; }
+if ! [[ $epoch =~ ^[0-9]+$ ]]; then
+    echo "no time for the package: set SOURCE_DATE_EPOCH (seconds since 1970)" >&2
+    exit 1
+fi
 if [[ $state == NOT* ]]; then echo "WARNING: $state." >&2; fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-package.XXXXXX")

@@ -52,8 +52,9 @@ release_in "$two" 077 Pacific/Kiritimati
 
 # The files in a zip or an installer, one line each in their order there: name, size, time, attributes.
 listing() {
-    7z l -slt "$1" | sed -n '/^----------$/,$p' | awk '/^Path = /{ if (p != "") print p l; p = substr($0, 8); l = "" }
-        /^(Size|Modified|Attributes) = /{ l = l "  " $0 } END { if (p != "") print p l }'
+    7z l -slt "$1" | sed -n '/^----------$/,$p' |
+        awk '/^Path = /{ if (p != "") print p l; p = substr($0, 8); l = "" }
+             /^(Size|Modified|Attributes) = /{ l = l "  " $0 } END { if (p != "") print p l }'
 }
 
 # Prints what differs between $1 and $2, named $3; fails when they are the same.
