@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Builds the 32-bit Release and writes the portable zip, the installer and SHA256SUMS into dist/.
-# A code-signing certificate (ZARNOCK_SIGN_PFX, with ZARNOCK_SIGN_PASSWORD) signs the exe, the DLL and the installer.
+# Everything packed carries one time: SOURCE_DATE_EPOCH when set, else the time of the commit built; two runs
+# on the same commit give the same bytes (scripts/verify-release.sh checks it).
+# A code-signing certificate (ZARNOCK_SIGN_PFX, with ZARNOCK_SIGN_PASSWORD) then signs the exe, the DLL and the
+# installer; signing is the one step a rebuild cannot repeat.
 # ZARNOCK_PACKAGE_TRIAL=x86_64 packs the x86_64 build instead, with names of its own, so that the package test
 # can install it where 32-bit programs cannot run: such a package is never shipped.
 set -euo pipefail
@@ -26,6 +29,25 @@ zarnock_build $arch "$build" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 1; }
 
+# Only this folder's own repository counts, never one it happens to lie in.
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
+    epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+    # Untracked files count as changes: the build takes every source file it finds.
+    if [ -n "$(git status --porcelain)" ]; then
+        state="NOT reproducible: the tree has uncommitted changes"
+    else
+        state="reproducible from commit $(git rev-parse --short HEAD)"
+    fi
+else
+    epoch=${SOURCE_DATE_EPOCH:-}
+    state="NOT checked for reproducibility: not a git checkout"
+fi
+if ! [[ $epoch =~ ^[0-9]+$ ]]; then
+    echo "no time for the package: set SOURCE_DATE_EPOCH (seconds since 1970)" >&2
+    exit 1
+fi
+if [[ $state == NOT* ]]; then echo "WARNING: $state." >&2; fi
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-package.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -49,15 +71,22 @@ as_windows_text packaging/README.txt "$stage/README.txt"
 as_windows_text LICENSE "$stage/LICENSE.txt"
 sign "$stage/zarnock.exe"
 sign "$stage/cards32.dll"
+# The zip and the installer store the files' times and the zip their modes: neither may depend on the clock or
+# the umask. The zip stores local times, hence TZ=UTC below.
+chmod 755 "$stage"
+chmod 644 "$stage"/*
+touch -d "@$epoch" "$stage"/* "$stage"
 
 mkdir -p "$dist"
 zip_name=zarnock-$version-$zip_suffix.zip
 setup_name=zarnock-$version-$setup_suffix.exe
 rm -f "$dist/$zip_name" "$dist/$setup_name" "$dist/SHA256SUMS"
-(cd "$work" && zip -q -X -r "$dist/$zip_name" Zarnock)
+# One order (makensis sorts the songs itself), and no extra fields with the packer's user ids and times.
+(cd "$work" && find Zarnock | LC_ALL=C sort | TZ=UTC zip -q -X -@ "$dist/$zip_name")
 makensis -V2 "-XTarget $nsis_target" ${songs:+-DSONGS} -DVERSION="$version" -DFILES="$stage" \
     -DICON="$root/resources/icons/zarnock.ico" -DOUTFILE="$dist/$setup_name" packaging/zarnock.nsi
 sign "$dist/$setup_name"
 (cd "$dist" && sha256sum "$zip_name" "$setup_name" > SHA256SUMS)
 
-echo "Wrote $dist/$zip_name, $dist/$setup_name and $dist/SHA256SUMS ($(echo $songs | wc -w) songs)"
+echo "Wrote $dist/$zip_name, $dist/$setup_name and $dist/SHA256SUMS ($(echo $songs | wc -w) songs, files dated" \
+     "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC'); $state${ZARNOCK_SIGN_PFX:+, then signed})"
