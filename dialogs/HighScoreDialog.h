@@ -16,7 +16,7 @@ int ScoreTextValue(const char* text);
 
 class HighScoreDialog {
 public:
-    static const int NoRow = -1;
+    static constexpr int NoRow = -1;
 
     HighScoreDialog();
     virtual ~HighScoreDialog() = default;

@@ -11,7 +11,7 @@ struct BoardHost;
 
 class Shoe {
 public:
-    static const int DeckCapacity = 104;
+    static constexpr int DeckCapacity = 104;
 
     // The host draws the falling card; it outlives the shoe.
     explicit Shoe(const BoardHost& host);
