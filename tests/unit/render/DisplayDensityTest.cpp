@@ -1,0 +1,82 @@
+// The card library and the board's text at the display's density (run at 96, 144 and 192 dpi).
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "game/Board.h"
+#include "render/CardLibrary.h"
+#include "render/DisplayScale.h"
+#include "support/BoardTestWindow.h"
+#include "support/Canvas.h"
+#include "support/GameTestEnvironment.h"
+
+namespace {
+struct Density {
+    int dpi;
+    int cardWidth, cardHeight;
+    int statusTextHeight;
+};
+const Density Densities[] = {{96, 71, 96, 16}, {144, 107, 144, 24}, {192, 142, 192, 32}};
+const COLORREF Paper = RGB(10, 200, 30);
+
+const Density* DisplayDensity() {
+    for (const Density& d : Densities)
+        if (d.dpi == DisplayScale::SystemDpi()) return &d;
+    return nullptr;
+}
+
+class DisplayDensityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        density = DisplayDensity();
+        ASSERT_NE(density, nullptr) << "no row for " << DisplayScale::SystemDpi() << " dpi";
+        ASSERT_TRUE(library.Load(nullptr));
+    }
+    const Density* density = nullptr;
+    CardLibrary library;
+};
+
+// Aligned 2 x 2 blocks of a rectangle whose four pixels are not all alike; a pixel-doubled image has none.
+int MixedBlocks(const Canvas& canvas, int width, int height) {
+    int mixed = 0;
+    for (int y = 0; y + 1 < height; y += 2)
+        for (int x = 0; x + 1 < width; x += 2) {
+            const COLORREF c = canvas.At(x, y);
+            if (canvas.At(x + 1, y) != c || canvas.At(x, y + 1) != c || canvas.At(x + 1, y + 1) != c) ++mixed;
+        }
+    return mixed;
+}
+}  // namespace
+
+TEST_F(DisplayDensityTest, CardsAreDrawnNativelyAtTheScaledSize) {
+    EXPECT_EQ(library.CardWidth(), density->cardWidth);
+    EXPECT_EQ(library.CardHeight(), density->cardHeight);
+    const int width = density->cardWidth, height = density->cardHeight;
+    for (int card : {0, 47, 51}) {
+        SCOPED_TRACE(card);
+        Canvas surface(width + 1, height + 1, Paper);
+        library.DrawCard(surface, 0, 0, card, 0, Paper);
+        // The face fills its cell up to the last column and row, and nothing beyond it.
+        EXPECT_NE(surface.At(width - 1, height / 2), Paper);
+        EXPECT_NE(surface.At(width / 2, height - 1), Paper);
+        const RECT cell = {0, 0, width, height};
+        EXPECT_EQ(surface.CountOtherThan(Paper, &cell), 0);
+        // Drawn from the shapes at this size, not magnified: fine edges cross the doubled pixel grid.
+        EXPECT_GT(MixedBlocks(surface, width, height), width * height / 4 / 20);
+    }
+}
+
+TEST_F(DisplayDensityTest, StatusTextGrowsWithTheDisplay) {
+    PrepareGameForTests();
+    ScopedSettings settings;
+    const DisplayScale display(density->dpi);
+    BoardTestWindow window(display.Scale(452), display.Scale(480));
+    Board board(window.Handle(), window.Host());
+    Canvas surface(display.Scale(452), display.Scale(480), Paper);
+    board.Paint(surface, window.Handle());
+    int height = 0;
+    while (surface.At(board.BoardRect().left, height) != Paper) ++height;
+    TEXTMETRICA metrics = {};
+    HGDIOBJ previous = SelectObject(surface, GetStockObject(SYSTEM_FONT));
+    GetTextMetricsA(surface, &metrics);
+    SelectObject(surface, previous);
+    EXPECT_EQ(height, density->statusTextHeight) << "the system font is " << metrics.tmHeight << " pixels high";
+}
