@@ -1,10 +1,8 @@
 // Three system functions whose DLLs load at their first call instead of before the game starts:
 // comdlg32 and shell32 bring a dozen more DLLs with them and winmm starts its drivers, which together
 // take longer than the rest of the start-up, while only the colour chooser, the help file and the music
-// need them. The game's calls go through the import slots defined here, which name these functions.
-#include <windows.h>
-#include <commdlg.h>
-#include <mmsystem.h>
+// need them. The game calls these entries instead of the imported functions, so the DLLs are never imported.
+#include "app/LateImports.h"
 #include <shellapi.h>
 
 namespace {
@@ -14,6 +12,7 @@ Proc LateEntry(const char* dll, const char* name) {
     HMODULE module = LoadLibraryA(dll);
     return module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
+}  // namespace
 
 BOOL WINAPI LateChooseColorA(LPCHOOSECOLORA choice) {
     static const auto entry = LateEntry<BOOL(WINAPI*)(LPCHOOSECOLORA)>("comdlg32.dll", "ChooseColorA");
@@ -32,12 +31,4 @@ MCIERROR WINAPI LateMciSendCommandA(MCIDEVICEID device, UINT message, DWORD_PTR 
     static const auto entry =
         LateEntry<MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR)>("winmm.dll", "mciSendCommandA");
     return entry ? entry(device, message, flags, parameters) : MCIERR_CANNOT_LOAD_DRIVER;
-}
-}  // namespace
-
-// The import slots the calls read their target from (the names the 32-bit import libraries give them).
-extern "C" {
-void* ChooseColorSlot __asm__("__imp__ChooseColorA@4") = reinterpret_cast<void*>(&LateChooseColorA);
-void* ShellExecuteSlot __asm__("__imp__ShellExecuteA@24") = reinterpret_cast<void*>(&LateShellExecuteA);
-void* MciSendCommandSlot __asm__("__imp__mciSendCommandA@16") = reinterpret_cast<void*>(&LateMciSendCommandA);
 }

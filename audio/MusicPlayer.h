@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 #include <functional>
 #include <string>
+#include "app/LateImports.h"
 
 // The multimedia command call the music makes (mciSendCommand); tests put a script in its place.
 using MciCommand = std::function<MCIERROR(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters)>;
@@ -15,7 +16,7 @@ std::string SongFileName(int songNumber);
 
 class MusicPlayer {
 public:
-    explicit MusicPlayer(MciCommand command = mciSendCommandA);
+    explicit MusicPlayer(MciCommand command = LateMciSendCommandA);
     // Closes a device still open, so that no song outlives the program.
     virtual ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;

@@ -1,6 +1,7 @@
 // The Options dialog: loading and showing the working copy, the control commands, colours and OK.
 #include "dialogs/OptionsDialog.h"
 #include <commdlg.h>
+#include "app/LateImports.h"
 #include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
@@ -115,7 +116,7 @@ void OptionsDialog::PickColor(HWND dialog, COLORREF& field) {
     chooser.rgbResult = field;
     chooser.lpCustColors = customColors;
     chooser.Flags = CC_RGBINIT | CC_SOLIDCOLOR;
-    if (ChooseColorA(&chooser))
+    if (LateChooseColorA(&chooser))
         field = chooser.rgbResult;
 }
 

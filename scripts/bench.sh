@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# The project's benchmark: builds in Release, measures the game under Wine against winemine on a private
-# X display and a throwaway prefix, prints one table and writes it to bench/latest.md.
+# The project's benchmark: builds in Release, measures the game under Wine against winemine of the same
+# architecture on a private X display and a throwaway prefix, prints one table and writes it to bench/latest.md,
+# which keeps the latest table of each architecture (the i686 build where 32-bit programs run, else x86_64).
 # ZARNOCK_BENCH_QUICK=1 runs a short setting (for the test of this script); ZARNOCK_BENCH_OUTPUT names
 # another file for the table.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/wine-env.sh
+zarnock_machine
+zarnock_arch_says measuring
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
 if [ "${ZARNOCK_BENCH_QUICK:-0}" = 1 ]; then
     runs=(2 1 2)
     output=${ZARNOCK_BENCH_OUTPUT:-$build/bench-quick.md}
@@ -16,7 +18,7 @@ else
     runs=(11 10 100)
     output=${ZARNOCK_BENCH_OUTPUT:-$root/bench/latest.md}
 fi
-zarnock_build "$build" zarnock cards32 bench_driver >/dev/null
+zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 bench_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-bench.XXXXXX")
 prefix=$work/prefix
@@ -48,10 +50,17 @@ status=0
 table=$(cd "$build/bin" && wine bench_driver.exe "${runs[@]}") || status=$?
 mkdir -p "$(dirname "$output")"
 machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(wine --version)"
-{
+heading="## The $ZARNOCK_ARCH build"
+section=$({
+    echo "$heading"
+    echo
     echo "Measured $(date -u '+%Y-%m-%d %H:%M UTC') on $machine with scripts/bench.sh" \
         "(${runs[0]} launches of each program; ${runs[1]} and ${runs[2]} games)."
     echo
     echo "$table"
-} | tee "$output"
+})
+echo "$section"
+# The other architecture's section stays as it was.
+others=$([ -f "$output" ] && awk -v mine="$heading" '/^## /{keep = ($0 != mine)} keep' "$output" || true)
+printf '%s\n' "$section" ${others:+"" "$others"} > "$output"
 exit $status

@@ -4,9 +4,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 source scripts/wine-env.sh
+zarnock_machine
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
-zarnock_build "$build" card_sheet
+zarnock_build "$ZARNOCK_ARCH" "$build" card_sheet
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-cards.XXXXXX")
 cleanup() {

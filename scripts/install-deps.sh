@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs what building and testing Zarnock needs on Debian or Ubuntu, when it is missing.
-# The packaging tools (NSIS, zip) are wanted too; without them only the package and its test are left out.
+# Both cross compilers always; Wine for the architecture this machine runs (its 32-bit part and the i386
+# architecture only where 32-bit programs run). The packaging tools (NSIS, zip, 7-Zip to read the installer)
+# are wanted too; without them only the package and its test are left out.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/wine-env.sh"
+zarnock_choose_arch
 
-packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev googletest
-          wine wine32:i386 wine64 xvfb xauth fonts-wine imagemagick python3 python3-mido
+packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+          googletest wine wine64 xvfb xauth fonts-wine imagemagick python3 python3-mido
           fluidsynth fluid-soundfont-gm)
-packaging=(nsis zip unzip)
+[ "$ZARNOCK_ARCH" = i686 ] && packages+=(wine32:i386)
+packaging=(nsis zip unzip p7zip-full)
 
 missing() {
     local p out=()
@@ -22,7 +28,8 @@ warn_packaging() {
 
 need=$(missing "${packages[@]}")
 want=$(missing "${packaging[@]}")
-if ! dpkg --print-foreign-architectures | grep -qx i386; then need_arch=1; else need_arch=0; fi
+need_arch=0
+if [ "$ZARNOCK_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then need_arch=1; fi
 [ -z "$need" ] && [ -z "$want" ] && [ "$need_arch" = 0 ] && exit 0
 
 if [ "$(id -u)" = 0 ]; then sudo=""

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds a Release and writes the portable zip, the installer and SHA256SUMS into dist/.
+# Builds the 32-bit Release and writes the portable zip, the installer and SHA256SUMS into dist/.
 # A code-signing certificate (ZARNOCK_SIGN_PFX, with ZARNOCK_SIGN_PASSWORD) signs the exe, the DLL and the installer.
+# ZARNOCK_PACKAGE_TRIAL=x86_64 packs the x86_64 build instead, with names of its own, so that the package test
+# can install it where 32-bit programs cannot run: such a package is never shipped.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -13,9 +15,14 @@ if [ -n "${ZARNOCK_SIGN_PFX:-}" ] && ! have osslsigncode; then
 fi
 source scripts/wine-env.sh
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
+case "${ZARNOCK_PACKAGE_TRIAL:-}" in
+    "") arch=i686 nsis_target=x86-unicode zip_suffix=win32 setup_suffix=setup ;;
+    x86_64) arch=x86_64 nsis_target=amd64-unicode zip_suffix=x86_64-trial setup_suffix=x86_64-trial-setup ;;
+    *) echo "ZARNOCK_PACKAGE_TRIAL can only be x86_64" >&2; exit 1 ;;
+esac
+build=$(zarnock_build_dir $arch)
 dist=${ZARNOCK_DIST_DIR:-$root/dist}
-zarnock_build "$build" >/dev/null
+zarnock_build $arch "$build" >/dev/null
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 1; }
 
@@ -44,12 +51,12 @@ sign "$stage/zarnock.exe"
 sign "$stage/cards32.dll"
 
 mkdir -p "$dist"
-zip_name=zarnock-$version-win32.zip
-setup_name=zarnock-$version-setup.exe
+zip_name=zarnock-$version-$zip_suffix.zip
+setup_name=zarnock-$version-$setup_suffix.exe
 rm -f "$dist/$zip_name" "$dist/$setup_name" "$dist/SHA256SUMS"
 (cd "$work" && zip -q -X -r "$dist/$zip_name" Zarnock)
-makensis -V2 ${songs:+-DSONGS} -DVERSION="$version" -DFILES="$stage" -DICON="$root/resources/icons/zarnock.ico" \
-    -DOUTFILE="$dist/$setup_name" packaging/zarnock.nsi
+makensis -V2 "-XTarget $nsis_target" ${songs:+-DSONGS} -DVERSION="$version" -DFILES="$stage" \
+    -DICON="$root/resources/icons/zarnock.ico" -DOUTFILE="$dist/$setup_name" packaging/zarnock.nsi
 sign "$dist/$setup_name"
 (cd "$dist" && sha256sum "$zip_name" "$setup_name" > SHA256SUMS)
 

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Builds Zarnock and starts it under Wine, in a prefix of its own, with the game's folder as the current directory.
+# Where 32-bit programs cannot run, it builds and starts the x86_64 build under 64-bit Wine (ZARNOCK_ARCH chooses).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/install-deps.sh
 source scripts/wine-env.sh
+zarnock_machine
+bash scripts/install-deps.sh
+zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
-zarnock_build "$build" zarnock cards32
-
-prefix=${ZARNOCK_WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/zarnock/wineprefix}
+# A win32 prefix cannot serve 64-bit Wine: each architecture has a prefix of its own.
+data=${XDG_DATA_HOME:-$HOME/.local/share}/zarnock
+if [ "$ZARNOCK_ARCH" = i686 ]; then default_prefix=$data/wineprefix; else default_prefix=$data/wineprefix-x86_64; fi
+prefix=${ZARNOCK_WINEPREFIX:-$default_prefix}
 if [ ! -f "$prefix/system.reg" ]; then
     echo "Making a Wine prefix for Zarnock in $prefix ..."
     mkdir -p "$(dirname "$prefix")"
@@ -23,5 +26,6 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 echo "Built: $build/bin/zarnock.exe and $build/bin/cards32.dll"
+zarnock_arch_says starting
 cd "$build/bin"
 WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" wine zarnock.exe

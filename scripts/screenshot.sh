@@ -3,12 +3,12 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/install-deps.sh
 source scripts/wine-env.sh
+zarnock_machine
+bash scripts/install-deps.sh
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
 output=${1:-$root/docs/screenshot.png}
-zarnock_build "$build" zarnock cards32 e2e_driver >/dev/null
+zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 e2e_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
 driver=

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Builds Zarnock and runs every test under Wine, on a private X display and throwaway prefixes.
+# Builds Zarnock for both architectures and runs every test under Wine on the one this machine runs, on a
+# private X display and throwaway prefixes. ZARNOCK_ARCH=i686 or x86_64 chooses the architecture tested.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-bash scripts/install-deps.sh
 source scripts/wine-env.sh
+zarnock_machine
+zarnock_arch_says testing
+bash scripts/install-deps.sh
 
-build=${ZARNOCK_BUILD_DIR:-$root/build}
-zarnock_build "$build"
+# The i686 build is the one that ships: it is built on every machine, whichever build is tested.
+export ZARNOCK_RELEASE_BUILD_DIR
+ZARNOCK_RELEASE_BUILD_DIR=$(zarnock_build_dir i686)
+zarnock_build i686 "$ZARNOCK_RELEASE_BUILD_DIR"
+zarnock_build x86_64 "$(zarnock_build_dir x86_64)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-test.XXXXXX")
 cleanup() {
@@ -22,4 +28,5 @@ echo "Preparing a Wine prefix for the tests..."
 zarnock_make_prefix "$work/template"
 export ZARNOCK_WINE_TEMPLATE=$work/template
 
+echo "Running the tests of the $ZARNOCK_ARCH build in $build"
 ctest --test-dir "$build" --output-on-failure -j "${ZARNOCK_TEST_JOBS:-2}" "$@"

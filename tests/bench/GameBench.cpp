@@ -120,9 +120,10 @@ std::string GameBench::BinFolder() {
     return folder.substr(0, folder.find_last_of("\\/"));
 }
 
+// The system folder of the bench's own architecture, so that the yardstick is built for the same machine.
 std::string GameBench::YardstickPath() {
     char folder[MAX_PATH] = {};
-    if (GetSystemWow64DirectoryA(folder, MAX_PATH) == 0) GetSystemDirectoryA(folder, MAX_PATH);
+    GetSystemDirectoryA(folder, MAX_PATH);
     return std::string(folder) + "\\winemine.exe";
 }
 

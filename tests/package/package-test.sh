@@ -5,10 +5,10 @@
 set -uo pipefail
 build=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
-if ! command -v makensis >/dev/null || ! command -v zip >/dev/null; then
-    echo "**************************************************************************" >&2
-    echo "** SKIPPED: makensis or zip is missing; run bash scripts/install-deps.sh **" >&2
-    echo "**************************************************************************" >&2
+if ! command -v makensis >/dev/null || ! command -v zip >/dev/null || ! command -v 7z >/dev/null; then
+    echo "*******************************************************************************" >&2
+    echo "** SKIPPED: makensis, zip or 7z is missing; run bash scripts/install-deps.sh **" >&2
+    echo "*******************************************************************************" >&2
     exit 77
 fi
 template=${ZARNOCK_WINE_TEMPLATE:?run the tests through scripts/test.sh}
@@ -32,27 +32,66 @@ same() { [ "$1" = "$2" ] || { printf '  expected: %s\n  got:      %s\n' "$2" "$1
 windows_path() { echo "Z:$1" | tr / '\\'; }
 lines() { tr -d '\r'; }
 
-ZARNOCK_BUILD_DIR=$build ZARNOCK_DIST_DIR=$work/dist bash "$root/scripts/package.sh" || exit 1
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-zip=$work/dist/zarnock-$version-win32.zip
-setup=$(windows_path "$work/dist/zarnock-$version-setup.exe")
-probe=$build/bin/package_probe.exe
+# The machine type in the PE header of a Windows program: 014c for i386, 8664 for x86_64.
+pe_machine() {
+    local header
+    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+    [ "$(od -An -c -j"$header" -N4 "$1" | tr -d ' ')" = 'PE\0\0' ] || { echo "not a PE file"; return; }
+    od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' '
+}
+version_text() { strings -el -n 3 "$1" | grep -A1 -x "$2" | tail -1; }
 
-# ---- The package ----
-songs=$(cd "$build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$')
+# The release is always the 32-bit build; it is made and checked on every machine.
+release_build=${ZARNOCK_RELEASE_BUILD_DIR:-$build}
+ZARNOCK_BUILD_DIR=$release_build ZARNOCK_DIST_DIR=$work/dist bash "$root/scripts/package.sh" || exit 1
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release_build/CMakeCache.txt")
+release_zip=$work/dist/zarnock-$version-win32.zip
+release_setup=$work/dist/zarnock-$version-setup.exe
+songs=$(cd "$release_build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$')
 game_files=$(printf '%s\n' zarnock.exe cards32.dll ZarnockHelp.htm README.txt LICENSE.txt $songs | sort)
-check "the zip holds exactly the game's files" \
-    same "$(unzip -Z1 "$zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"
-unzip -q "$zip" -d "$work/unzipped"
-portable=$work/unzipped/Zarnock
+
+# ---- The release, read without running it ----
 check "SHA256SUMS matches the zip and the installer" bash -c "cd '$work/dist' && sha256sum --quiet -c SHA256SUMS"
-check "the build is a Release" grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$build/CMakeCache.txt"
-for file in zarnock.exe cards32.dll; do
-    check "$file is the Release build's own" cmp -s "$portable/$file" "$build/bin/$file"
-    for name in FileVersion ProductVersion; do
-        check "$file: $name $version" same "$(strings -el -n 3 "$portable/$file" | grep -A1 -x $name | tail -1)" "$version"
+check "the build is a Release" grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$release_build/CMakeCache.txt"
+check "the installer is a 32-bit program" same "$(pe_machine "$release_setup")" 014c
+check "the installer: ProductVersion $version" same "$(version_text "$release_setup" ProductVersion)" "$version"
+check "the zip holds exactly the game's files" \
+    same "$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"
+unzip -q "$release_zip" -d "$work/release-zip"
+7z x -bd -y -o"$work/release-setup" "$release_setup" >/dev/null
+check "the installer holds the game's files" bash -c "cd '$work/release-setup' && ls $(echo $game_files) >/dev/null"
+for unpacked in release-zip/Zarnock release-setup; do
+    # Every program in the package, the installer's own plugins and uninstaller too, is 32-bit.
+    while read -r copy; do
+        check "${copy#$work/} is 32-bit" same "$(pe_machine "$copy")" 014c
+    done < <(find "$work/$unpacked" -type f \( -iname '*.exe' -o -iname '*.dll' \) | sort)
+    for file in zarnock.exe cards32.dll; do
+        check "$unpacked/$file is the Release build's own" cmp -s "$work/$unpacked/$file" "$release_build/bin/$file"
+        for name in FileVersion ProductVersion; do
+            check "$unpacked/$file: $name $version" same "$(version_text "$work/$unpacked/$file" $name)" "$version"
+        done
     done
 done
+
+# ---- The installer at work: the release where 32-bit programs run, else the same script around this build ----
+if [ "$(pe_machine "$build/bin/zarnock.exe")" = 014c ]; then
+    packed_build=$release_build
+    zip=$release_zip
+    setup_unix=$release_setup
+else
+    echo "This build is not 32-bit: installing a trial installer of it, made from the same script (never shipped)"
+    ZARNOCK_PACKAGE_TRIAL=x86_64 ZARNOCK_BUILD_DIR_X86_64=$build ZARNOCK_DIST_DIR=$work/trial \
+        bash "$root/scripts/package.sh" || exit 1
+    packed_build=$build
+    zip=$work/trial/zarnock-$version-x86_64-trial.zip
+    setup_unix=$work/trial/zarnock-$version-x86_64-trial-setup.exe
+    check "the trial installer is a 64-bit program" same "$(pe_machine "$setup_unix")" 8664
+fi
+setup=$(windows_path "$setup_unix")
+probe=$build/bin/package_probe.exe
+unzip -q "$zip" -d "$work/unzipped"
+portable=$work/unzipped/Zarnock
+check "the unzipped game is the build's own" cmp -s "$portable/zarnock.exe" "$packed_build/bin/zarnock.exe"
 
 cp -al "$template" "$prefix"
 rm -f "$prefix"/*.reg
