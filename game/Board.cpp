@@ -53,7 +53,7 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), shoe(new Shoe(this->host)), stacks(new StackList(this->host)), boardRect(), clientRect(),
+    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)), stacks(new StackList(this->host)), boardRect(), clientRect(),
       lastWinningsCell(), column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
       fallingPlaced(false), landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;

@@ -7,7 +7,8 @@ const int TextMargin = 4;
 }  // namespace
 
 BoardMetrics::BoardMetrics(const DisplayScale& display)
-    : tick(display.Scale(TickStep)),
+    : display(display),
+      tick(display.Scale(TickStep)),
       cardStep(TicksPerCardStep * tick),
       dropStep(TicksPerDropStep * tick),
       entryDistance(CardStepsOfEntry * cardStep),

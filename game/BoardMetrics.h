@@ -19,6 +19,7 @@ struct BoardMetrics {
     // is made of whole ticks, so a card lands after the same number of ticks at every density.
     explicit BoardMetrics(const DisplayScale& display = DisplayScale());
 
+    DisplayScale display;       // the density the lengths are for
     int tick;
     int cardStep;
     int dropStep;
