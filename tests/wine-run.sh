@@ -11,10 +11,8 @@ cp "$template"/*.reg "$prefix"/
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 # ZARNOCK_TEST_DPI runs the program at that display density, on a desktop large enough for a scaled board.
 if [ -n "${ZARNOCK_TEST_DPI:-}" ]; then
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$ZARNOCK_TEST_DPI" /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1600x1200 /f >/dev/null 2>&1
-    wineserver -k >/dev/null 2>&1
-    wineserver -w
+    source "$(dirname "$0")/../scripts/wine-env.sh"
+    zarnock_set_dpi "$prefix" "$ZARNOCK_TEST_DPI"
 fi
 # Programs run in the folder that holds them, as the game does for its DLL and files.
 cd "$(dirname "$1")"
