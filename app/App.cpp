@@ -36,6 +36,19 @@ const int DefaultWindowHeight = 480;
 const int TooSmallWindowSize = 458;
 const int MaximizedMarker = 2;
 
+// The main window's outer sizes at the display's density, from their values at 96 dpi.
+struct WindowSizes {
+    explicit WindowSizes(const DisplayScale& display)
+        : defaultWidth(display.Scale(DefaultWindowWidth)), defaultHeight(display.Scale(DefaultWindowHeight)),
+          minimumWidth(display.Scale(MinimumWindowWidth)), minimumHeight(display.Scale(MinimumWindowHeight)),
+          tooSmall(display.Scale(TooSmallWindowSize)) {}
+    int defaultWidth;
+    int defaultHeight;
+    int minimumWidth;
+    int minimumHeight;
+    int tooSmall;  // what a stored size below the minimum becomes, in both directions
+};
+
 // The marker bitmaps drawn for each density, densest first; the 96-dpi set is the last.
 struct MarkerBitmapSet {
     int dpi;
@@ -127,14 +140,15 @@ void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth,
         Left = 0;
     if (Top < 0 || Top > screenHeight - iconHeight)
         Top = 0;
+    const WindowSizes sizes(Display);
     if (Width > screenWidth)
-        Width = Display.Scale(DefaultWindowWidth);
+        Width = sizes.defaultWidth;
     if (Height > screenHeight)
-        Height = Display.Scale(DefaultWindowHeight);
-    if (Width < Display.Scale(MinimumWindowWidth))
-        Width = Display.Scale(TooSmallWindowSize);
-    if (Height < Display.Scale(MinimumWindowHeight))
-        Height = Display.Scale(TooSmallWindowSize);
+        Height = sizes.defaultHeight;
+    if (Width < sizes.minimumWidth)
+        Width = sizes.tooSmall;
+    if (Height < sizes.minimumHeight)
+        Height = sizes.tooSmall;
 }
 
 void App::Cleanup(HWND) {
@@ -214,8 +228,10 @@ void App::LoadSettings() {
     Settings.DeriveMinCollapse();
     Top = ReadSignedSetting("Top", 0);
     Left = ReadSignedSetting("Left", 0);
-    Width = ReadSignedSetting("Width", Display.Scale(DefaultWindowWidth));
-    Height = ReadSignedSetting("Height", Display.Scale(DefaultWindowHeight));
+    // Stored sizes are pixels; only the defaults scale.
+    const WindowSizes sizes(Display);
+    Width = ReadSignedSetting("Width", sizes.defaultWidth);
+    Height = ReadSignedSetting("Height", sizes.defaultHeight);
     MinMax = ReadSignedSetting("MinMax", 0);
 }
 
@@ -386,8 +402,9 @@ int App::OnTimer(HWND window, UINT_PTR timerId) {
 int App::OnSizing(HWND, WPARAM edge, RECT* rect) {
     if (rect == nullptr)
         return 1;
-    const int minimumWidth = Display.Scale(MinimumWindowWidth);
-    const int minimumHeight = Display.Scale(MinimumWindowHeight);
+    const WindowSizes sizes(Display);
+    const int minimumWidth = sizes.minimumWidth;
+    const int minimumHeight = sizes.minimumHeight;
     const bool tooShort = rect->bottom - rect->top < minimumHeight;
     const bool tooNarrow = rect->right - rect->left < minimumWidth;
     if (tooShort && (edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT))
