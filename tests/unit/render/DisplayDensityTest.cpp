@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
+#include "app/App.h"
 #include "game/Board.h"
 #include "render/CardLibrary.h"
 #include "render/DisplayScale.h"
+#include "resources/ResourceIds.h"
 #include "support/BoardTestWindow.h"
 #include "support/Canvas.h"
 #include "support/GameTestEnvironment.h"
@@ -85,4 +87,34 @@ TEST_F(DisplayDensityTest, StatusTextGrowsWithTheDisplay) {
                 lastInk = std::max(lastInk, y);
             }
     EXPECT_GE(lastInk - firstInk + 1, height * 3 / 5);
+}
+
+TEST_F(DisplayDensityTest, TheWindowOpensLargeEnoughForTheWholeBoard) {
+    PrepareGameForTests();
+    ScopedSettings settings;
+    // A first run: no stored size, so the default one, as the start-up rules bring it onto a large screen.
+    const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
+    TheApp.Width = TheApp.Height = 100000;
+    TheApp.FitPlacementToScreen(99999, 99999, 32, 32);
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Zarnock", WS_OVERLAPPEDWINDOW, 0, 0, TheApp.Width,
+                                  TheApp.Height, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
+    TheApp.Width = storedWidth;
+    TheApp.Height = storedHeight;
+    ASSERT_NE(window, nullptr);
+    RECT client;
+    GetClientRect(window, &client);
+    {
+        BoardTestWindow host(1, 1);
+        Board board(window, host.Host());
+        Canvas surface(client.right, client.bottom, Paper);
+        board.Paint(surface, window);
+        const RECT& row = board.BoardRect();
+        EXPECT_GE(row.left, 0);
+        EXPECT_LE(row.right, client.right);
+        // The dealer captions under the stacks are the lowest text.
+        EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + density->statusTextHeight,
+                  client.bottom);
+    }
+    DestroyWindow(window);
 }
