@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
+#include <memory>
 #include "app/App.h"
 #include "game/Board.h"
 #include "render/CardLibrary.h"
@@ -67,54 +68,40 @@ TEST_F(DisplayDensityTest, CardsAreDrawnNativelyAtTheScaledSize) {
     }
 }
 
-TEST_F(DisplayDensityTest, StatusTextGrowsWithTheDisplay) {
+// A first run's window (the default size, as the start-up rules bring it onto a large screen) holds the
+// whole board, and its text is drawn at the density: the line scaled, the letters filling it.
+TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     PrepareGameForTests();
     ScopedSettings settings;
-    const DisplayScale display(density->dpi);
-    BoardTestWindow window(display.Scale(452), display.Scale(480));
-    Board board(window.Handle(), window.Host());
-    Canvas surface(display.Scale(452), display.Scale(480), Paper);
-    board.Paint(surface, window.Handle());
-    int height = 0;
-    while (surface.At(board.BoardRect().left, height) != Paper) ++height;
-    EXPECT_NEAR(height, density->statusTextHeight, 1);  // a TrueType cell may come out a pixel short
-    // The letters fill the taller line, rather than standing small in it.
-    int firstInk = height, lastInk = -1;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < surface.width; ++x)
-            if (surface.At(x, y) == Settings.ForegroundColor) {
-                firstInk = std::min(firstInk, y);
-                lastInk = std::max(lastInk, y);
-            }
-    EXPECT_GE(lastInk - firstInk + 1, height * 3 / 5);
-}
-
-TEST_F(DisplayDensityTest, TheWindowOpensLargeEnoughForTheWholeBoard) {
-    PrepareGameForTests();
-    ScopedSettings settings;
-    // A first run: no stored size, so the default one, as the start-up rules bring it onto a large screen.
     const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
     TheApp.Width = TheApp.Height = 100000;
     TheApp.FitPlacementToScreen(99999, 99999, 32, 32);
-    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Zarnock", WS_OVERLAPPEDWINDOW, 0, 0, TheApp.Width,
-                                  TheApp.Height, nullptr, menu, GetModuleHandleA(nullptr), nullptr);
+                                  TheApp.Height, nullptr, LoadMenuA(GetModuleHandleA(nullptr),
+                                  MAKEINTRESOURCEA(IDR_MAIN_MENU)), GetModuleHandleA(nullptr), nullptr);
     TheApp.Width = storedWidth;
     TheApp.Height = storedHeight;
     ASSERT_NE(window, nullptr);
     RECT client;
     GetClientRect(window, &client);
-    {
-        BoardTestWindow host(1, 1);
-        Board board(window, host.Host());
-        Canvas surface(client.right, client.bottom, Paper);
-        board.Paint(surface, window);
-        const RECT& row = board.BoardRect();
-        EXPECT_GE(row.left, 0);
-        EXPECT_LE(row.right, client.right);
-        // The dealer captions under the stacks are the lowest text.
-        EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + density->statusTextHeight,
-                  client.bottom);
-    }
+    BoardTestWindow host(1, 1);
+    auto board = std::make_unique<Board>(window, host.Host());
+    Canvas surface(client.right, client.bottom, Paper);
+    board->Paint(surface, window);
+    const RECT row = board->BoardRect();
+    board.reset();
     DestroyWindow(window);
+
+    int line = 0;
+    while (surface.At(row.left, line) != Paper) ++line;
+    EXPECT_NEAR(line, density->statusTextHeight, 1);  // a TrueType cell may come out a pixel short
+    int firstInk = line, lastInk = -1;
+    for (int y = 0; y < line; ++y)
+        for (int x = 0; x < surface.width; ++x)
+            if (surface.At(x, y) == Settings.ForegroundColor) firstInk = std::min(firstInk, y), lastInk = y;
+    EXPECT_GE(lastInk - firstInk + 1, line * 3 / 5);
+    EXPECT_GE(row.left, 0);
+    EXPECT_LE(row.right, client.right);
+    // The dealer captions under the stacks are the lowest text.
+    EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + line, client.bottom);
 }
