@@ -53,8 +53,8 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)), stacks(new StackList(this->host)), boardRect(), clientRect(),
-      lastWinningsCell(), column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
+    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)), stacks(new StackList(this->host)),
+      boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
       fallingPlaced(false), landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
     // The first deal fills the empty deck; that refill never ends a game.
@@ -271,7 +271,9 @@ int Board::DistanceToLanding(int cardY, int index) const {
     return stacks->DistanceToLanding(cardY, index);
 }
 
-int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (host.cardWidth + host.metrics.columnGap); }
+int Board::ColumnX(int index) const {
+    return spawnX + (index - homeColumn) * (host.cardWidth + host.metrics.columnGap);
+}
 
 void Board::RedrawStatus(HWND window) {
     WindowDC dc(window);
