@@ -1,6 +1,7 @@
 // Reads the display's dots per inch and scales lengths to it.
 #include "render/DisplayScale.h"
 #include <cmath>
+#include "render/WindowDC.h"
 
 namespace {
 using GetDpiForSystemFunction = UINT(WINAPI*)();
@@ -15,11 +16,8 @@ UINT DpiForSystem() {
 }
 
 int ScreenLogPixels() {
-    HDC screen = GetDC(nullptr);
-    if (!screen) return 0;
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const WindowDC screen(nullptr);
+    return screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
 }
 }  // namespace
 
