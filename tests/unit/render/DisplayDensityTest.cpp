@@ -104,4 +104,11 @@ TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     EXPECT_LE(row.right, client.right);
     // The dealer captions under the stacks are the lowest text.
     EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + line, client.bottom);
+    // The empty-stack marker is drawn for the density: one pixel narrower and lower than the card.
+    for (HBITMAP layer : {TheApp.RingBitmap, TheApp.OutlineBitmap}) {
+        BITMAP info = {};
+        ASSERT_NE(GetObjectA(layer, sizeof info, &info), 0);
+        EXPECT_EQ(info.bmWidth, density->cardWidth - 1);
+        EXPECT_EQ(info.bmHeight, density->cardHeight - 1);
+    }
 }
