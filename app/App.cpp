@@ -36,6 +36,31 @@ const int DefaultWindowHeight = 480;
 const int TooSmallWindowSize = 458;
 const int MaximizedMarker = 2;
 
+// The main window's outer sizes at the display's density, from their values at 96 dpi.
+struct WindowSizes {
+    explicit WindowSizes(const DisplayScale& display)
+        : defaultWidth(display.Scale(DefaultWindowWidth)), defaultHeight(display.Scale(DefaultWindowHeight)),
+          minimumWidth(display.Scale(MinimumWindowWidth)), minimumHeight(display.Scale(MinimumWindowHeight)),
+          tooSmall(display.Scale(TooSmallWindowSize)) {}
+    int defaultWidth;
+    int defaultHeight;
+    int minimumWidth;
+    int minimumHeight;
+    int tooSmall;  // what a stored size below the minimum becomes, in both directions
+};
+
+// The marker bitmaps drawn for each density, densest first; the 96-dpi set is the last.
+struct MarkerBitmapSet {
+    int dpi;
+    int ring;
+    int outline;
+};
+const MarkerBitmapSet MarkerBitmapSets[] = {
+    {192, IDB_RING_192, IDB_OUTLINE_192},
+    {144, IDB_RING_144, IDB_OUTLINE_144},
+    {DisplayScale::BaseDpi, IDB_RING, IDB_OUTLINE},
+};
+
 DWORD ReadSetting(const char* name, DWORD defaultValue) {
     return RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, defaultValue);
 }
@@ -50,8 +75,8 @@ void WriteSetting(const char* name, int value) {
 }  // namespace
 
 App::App()
-    : shellExecute(LateShellExecuteA), CardWidth(0), CardHeight(0), Top(0), Left(0), Width(MinimumWindowWidth),
-      Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0),
+    : shellExecute(LateShellExecuteA), Display(), CardWidth(0), CardHeight(0), Top(0), Left(0),
+      Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0),
       NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
       ProgramFolder(::ProgramFolder()), eraseFailureReported(0), boardCallDepth(0) {}
 
@@ -60,6 +85,7 @@ App::~App() {}
 // ---- Start-up and shutdown ----
 
 bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
+    Display = DisplayScale(DisplayScale::SystemDpi());
     LoadSettings();
     instance = moduleInstance;
     FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CXICON),
@@ -71,8 +97,7 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
     if (!cardLibrary.Load(window))
         return false;
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
-    RingBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_RING));
-    OutlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_OUTLINE));
+    LoadMarkerBitmaps();
     CardWidth = cardLibrary.CardWidth();
     CardHeight = cardLibrary.CardHeight();
 
@@ -115,14 +140,15 @@ void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth,
         Left = 0;
     if (Top < 0 || Top > screenHeight - iconHeight)
         Top = 0;
+    const WindowSizes sizes(Display);
     if (Width > screenWidth)
-        Width = DefaultWindowWidth;
+        Width = sizes.defaultWidth;
     if (Height > screenHeight)
-        Height = DefaultWindowHeight;
-    if (Width < MinimumWindowWidth)
-        Width = TooSmallWindowSize;
-    if (Height < MinimumWindowHeight)
-        Height = TooSmallWindowSize;
+        Height = sizes.defaultHeight;
+    if (Width < sizes.minimumWidth)
+        Width = sizes.tooSmall;
+    if (Height < sizes.minimumHeight)
+        Height = sizes.tooSmall;
 }
 
 void App::Cleanup(HWND) {
@@ -151,10 +177,19 @@ App::BoardCall::~BoardCall() {
         app.releasedBoards.clear();
 }
 
+void App::LoadMarkerBitmaps() {
+    const MarkerBitmapSet* set = MarkerBitmapSets;
+    while (set->dpi > Display.Dpi() && set->dpi != DisplayScale::BaseDpi)
+        ++set;
+    RingBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(set->ring));
+    OutlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(set->outline));
+}
+
 BoardHost App::MakeBoardHost() {
     BoardHost host;
     host.cardWidth = CardWidth;
     host.cardHeight = CardHeight;
+    host.metrics = BoardMetrics(Display);
     host.drawCard = [this](HDC dc, int x, int y, int card, int mode, COLORREF background) {
         cardLibrary.DrawCard(dc, x, y, card, mode, background);
     };
@@ -193,8 +228,10 @@ void App::LoadSettings() {
     Settings.DeriveMinCollapse();
     Top = ReadSignedSetting("Top", 0);
     Left = ReadSignedSetting("Left", 0);
-    Width = ReadSignedSetting("Width", DefaultWindowWidth);
-    Height = ReadSignedSetting("Height", DefaultWindowHeight);
+    // Stored sizes are pixels; only the defaults scale.
+    const WindowSizes sizes(Display);
+    Width = ReadSignedSetting("Width", sizes.defaultWidth);
+    Height = ReadSignedSetting("Height", sizes.defaultHeight);
     MinMax = ReadSignedSetting("MinMax", 0);
 }
 
@@ -365,16 +402,19 @@ int App::OnTimer(HWND window, UINT_PTR timerId) {
 int App::OnSizing(HWND, WPARAM edge, RECT* rect) {
     if (rect == nullptr)
         return 1;
-    const bool tooShort = rect->bottom - rect->top < MinimumWindowHeight;
-    const bool tooNarrow = rect->right - rect->left < MinimumWindowWidth;
+    const WindowSizes sizes(Display);
+    const int minimumWidth = sizes.minimumWidth;
+    const int minimumHeight = sizes.minimumHeight;
+    const bool tooShort = rect->bottom - rect->top < minimumHeight;
+    const bool tooNarrow = rect->right - rect->left < minimumWidth;
     if (tooShort && (edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT))
-        rect->bottom = rect->top + MinimumWindowHeight;
+        rect->bottom = rect->top + minimumHeight;
     if (tooShort && (edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT))
-        rect->top = rect->bottom - MinimumWindowHeight;
+        rect->top = rect->bottom - minimumHeight;
     if (tooNarrow && (edge == WMSZ_LEFT || edge == WMSZ_TOPLEFT || edge == WMSZ_BOTTOMLEFT))
-        rect->left = rect->right - MinimumWindowWidth;
+        rect->left = rect->right - minimumWidth;
     if (tooNarrow && (edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT))
-        rect->right = rect->left + MinimumWindowWidth;
+        rect->right = rect->left + minimumWidth;
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include "audio/MusicPlayer.h"
 #include "game/BoardHost.h"
 #include "render/CardLibrary.h"
+#include "render/DisplayScale.h"
 
 class Board;
 
@@ -14,7 +15,7 @@ const int TextBufferSize = 100;
 extern char AppTitle[TextBufferSize];         // "Zarnock", from the string table
 extern char WindowClassName[TextBufferSize];  // "ZARNOCK"
 
-// The smallest outer size of the main window while the user drags a border.
+// The smallest outer size of the main window while the user drags a border, at 96 dpi.
 const int MinimumWindowWidth = 449;
 const int MinimumWindowHeight = 455;
 
@@ -62,11 +63,15 @@ public:
     Board* CurrentBoard() const { return board.get(); }
     // What a board of this application draws with and reports to.
     BoardHost MakeBoardHost();
+    // Loads the marker bitmaps drawn for the display's density (the largest set not above it).
+    void LoadMarkerBitmaps();
 
     // How help and the web page are opened; tests put their own function here.
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     ShellExecuteFunction shellExecute;
 
+    // The display's density, read once at start-up; every length of the window and the board scales with it.
+    DisplayScale Display;
     CardLibrary cardLibrary;
     int CardWidth;
     int CardHeight;

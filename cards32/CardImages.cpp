@@ -6,17 +6,22 @@
 #include "render/MemoryDC.h"
 #include "render/SelectedObject.h"
 
-CardImages::CardImages() : source(nullptr), maskSource(nullptr) {
+CardImages::CardImages(int width, int height)
+    : width(width), height(height), source(nullptr), maskSource(nullptr) {
     // Every image has the outline of the plain card body, so the body alone gives the mask.
-    SampledCanvas canvas(CardShape::Width, CardShape::Height, CardShape::Scale);
+    SampledCanvas canvas(MakeCanvas());
     if (!canvas.IsReady()) return;
     CardShape::PaintBody(canvas, RGB(96, 96, 104), RGB(255, 255, 255));
     cornerMask.Reset(MakeBitmap(canvas.Reduce(CardShape::Outside), true));
     if (cornerMask) maskSource.Select(cornerMask);
 }
 
+SampledCanvas CardImages::MakeCanvas() const {
+    return SampledCanvas(width, height, CardShape::Scale, CardShape::Width, CardShape::Height);
+}
+
 bool CardImages::Render(int image) {
-    SampledCanvas canvas(CardShape::Width, CardShape::Height, CardShape::Scale);
+    SampledCanvas canvas(MakeCanvas());
     if (!canvas.IsReady()) return false;
     if (image == BackImage)
         BackArtist().Paint(canvas);
@@ -55,23 +60,21 @@ bool CardImages::Recolour(int image, COLORREF colour) {
     Brush brush(CreateSolidBrush(colour));
     if (!brush) return false;
     SelectedObject selectedBrush(source, brush);
-    const bool done = BitBlt(source, 0, 0, CardShape::Width, CardShape::Height, maskSource, 0, 0,
-                             KeepCardClearCorners) &&
-                      BitBlt(source, 0, 0, CardShape::Width, CardShape::Height, maskSource, 0, 0, AddBrushInCorners);
+    const bool done = BitBlt(source, 0, 0, width, height, maskSource, 0, 0, KeepCardClearCorners) &&
+                      BitBlt(source, 0, 0, width, height, maskSource, 0, 0, AddBrushInCorners);
     if (done) cornerColours[image] = colour;
     return done;
 }
 
-bool CardImages::Draw(HDC dc, int x, int y, int width, int height, int image, COLORREF colour) {
+bool CardImages::Draw(HDC dc, int x, int y, int drawWidth, int drawHeight, int image, COLORREF colour) {
     if (!IsReady() || image < 0 || image >= ImageCount) return false;
     if (!images[image] && !Render(image)) return false;
     if (cornerColours[image] != colour && !Recolour(image, colour)) return false;
     source.Select(images[image]);
-    if (width == CardShape::Width && height == CardShape::Height)
+    if (drawWidth == width && drawHeight == height)
         return BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY) != 0;
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    const bool drawn =
-        StretchBlt(dc, x, y, width, height, source, 0, 0, CardShape::Width, CardShape::Height, SRCCOPY) != 0;
+    const bool drawn = StretchBlt(dc, x, y, drawWidth, drawHeight, source, 0, 0, width, height, SRCCOPY) != 0;
     if (previousMode) SetStretchBltMode(dc, previousMode);
     return drawn;
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include "CardImages.h"
 #include "CardShape.h"
+#include "render/DisplayScale.h"
 
 namespace {
 const int FaceUpMode = 0;
@@ -11,7 +12,7 @@ const int EraseMode = 4;
 const int BackDesign = 54;
 
 // The images are shared by every caller in the process; each successful cdtInit counts one user,
-// and the last cdtTerm releases them.
+// and the last cdtTerm releases them. They are made at the card size for the display's density.
 std::unique_ptr<CardImages> images;
 int users = 0;
 
@@ -28,13 +29,15 @@ extern "C" {
 BOOL WINAPI cdtInit(int* width, int* height) {
     if (!width || !height) return FALSE;
     if (users == 0) {
-        std::unique_ptr<CardImages> made(new CardImages);
+        const DisplayScale display(DisplayScale::SystemDpi());
+        std::unique_ptr<CardImages> made(
+            new CardImages(display.Scale(CardShape::Width), display.Scale(CardShape::Height)));
         if (!made->IsReady()) return FALSE;
         images = std::move(made);
     }
     ++users;
-    *width = CardShape::Width;
-    *height = CardShape::Height;
+    *width = images->Width();
+    *height = images->Height();
     return TRUE;
 }
 
@@ -49,7 +52,8 @@ BOOL WINAPI cdtDrawExt(HDC dc, int x, int y, int width, int height, int card, in
 }
 
 BOOL WINAPI cdtDraw(HDC dc, int x, int y, int card, int mode, COLORREF colour) {
-    return cdtDrawExt(dc, x, y, CardShape::Width, CardShape::Height, card, mode, colour);
+    if (!images) return FALSE;
+    return cdtDrawExt(dc, x, y, images->Width(), images->Height(), card, mode, colour);
 }
 
 // Card animations are not offered; the entry point exists for callers that look it up.

@@ -1,5 +1,6 @@
 // The fine drawing surface of one card: GDI shapes on a DIB section, reduced by block averages.
 #include "SampledCanvas.h"
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include "render/GdiObject.h"
@@ -11,8 +12,9 @@ DWORD ToDibColour(COLORREF colour) {
 }
 }
 
-SampledCanvas::SampledCanvas(int width, int height, int scale)
-    : width(width), height(height), scale(scale), fineWidth(width * scale), fineHeight(height * scale),
+SampledCanvas::SampledCanvas(int width, int height, int scale, double artWidth, double artHeight)
+    : width(width), height(height), scale(scale), samplesPerUnitX(width * scale / artWidth),
+      samplesPerUnitY(height * scale / artHeight), fineWidth(width * scale), fineHeight(height * scale),
       dc(CreateCompatibleDC(nullptr)), bitmap(nullptr), originalBitmap(nullptr), bits(nullptr) {
     if (!dc) return;
     BITMAPINFO info = {};
@@ -41,9 +43,9 @@ SampledCanvas::~SampledCanvas() {
     if (bitmap) DeleteObject(bitmap);
 }
 
-int SampledCanvas::Fine(double cardCoordinate) const {
-    return static_cast<int>(std::lround(cardCoordinate * scale));
-}
+int SampledCanvas::FineX(double artX) const { return static_cast<int>(std::lround(artX * samplesPerUnitX)); }
+
+int SampledCanvas::FineY(double artY) const { return static_cast<int>(std::lround(artY * samplesPerUnitY)); }
 
 void SampledCanvas::Clear(COLORREF colour) {
     GdiFlush();
@@ -52,7 +54,7 @@ void SampledCanvas::Clear(COLORREF colour) {
 }
 
 void SampledCanvas::FillRect(double left, double top, double right, double bottom, COLORREF colour) {
-    RECT area = {Fine(left), Fine(top), Fine(right), Fine(bottom)};
+    RECT area = {FineX(left), FineY(top), FineX(right), FineY(bottom)};
     Brush brush(CreateSolidBrush(colour));
     ::FillRect(dc, &area, brush);
 }
@@ -62,16 +64,15 @@ void SampledCanvas::FillRoundRect(double left, double top, double right, double 
     Brush brush(CreateSolidBrush(colour));
     SelectedObject selectedBrush(dc, brush);
     SelectedObject noPen(dc, GetStockObject(NULL_PEN));
-    const int diameter = Fine(2 * radius);
     // A null pen leaves the right and bottom edges out, so they go one sample further.
-    RoundRect(dc, Fine(left), Fine(top), Fine(right) + 1, Fine(bottom) + 1, diameter, diameter);
+    RoundRect(dc, FineX(left), FineY(top), FineX(right) + 1, FineY(bottom) + 1, FineX(2 * radius), FineY(2 * radius));
 }
 
 void SampledCanvas::FillPolygon(const std::vector<CardPoint>& points, COLORREF colour) {
     if (points.size() < 3) return;
     std::vector<POINT> fine;
     fine.reserve(points.size());
-    for (const CardPoint& p : points) fine.push_back({Fine(p.x), Fine(p.y)});
+    for (const CardPoint& p : points) fine.push_back({FineX(p.x), FineY(p.y)});
     Brush brush(CreateSolidBrush(colour));
     SelectedObject selectedBrush(dc, brush);
     SelectedObject noPen(dc, GetStockObject(NULL_PEN));
@@ -83,8 +84,8 @@ void SampledCanvas::FillEllipse(double centreX, double centreY, double radiusX, 
     Brush brush(CreateSolidBrush(colour));
     SelectedObject selectedBrush(dc, brush);
     SelectedObject noPen(dc, GetStockObject(NULL_PEN));
-    Ellipse(dc, Fine(centreX - radiusX), Fine(centreY - radiusY), Fine(centreX + radiusX) + 1,
-            Fine(centreY + radiusY) + 1);
+    Ellipse(dc, FineX(centreX - radiusX), FineY(centreY - radiusY), FineX(centreX + radiusX) + 1,
+            FineY(centreY + radiusY) + 1);
 }
 
 void SampledCanvas::Line(CardPoint from, CardPoint to, double thickness, COLORREF colour) {
@@ -101,21 +102,21 @@ void SampledCanvas::Line(CardPoint from, CardPoint to, double thickness, COLORRE
 
 void SampledCanvas::Text(const char* text, double centreX, double top, double height, double charWidth,
                          COLORREF colour) {
-    GdiObject<HFONT> font(CreateFontA(-Fine(height), Fine(charWidth), 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+    GdiObject<HFONT> font(CreateFontA(-FineY(height), FineX(charWidth), 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                       ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                                       NONANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, "Tahoma"));
     SelectedObject selectedFont(dc, font);
     SetTextColor(dc, colour);
-    // Strokes are thickened by repeating the text a few samples to the right.
-    const int thickening = scale / 2 + 1;
+    // Strokes are thickened by repeating the text a few samples to the right, as many as a card of the
+    // art's own size would take.
+    const int thickening = std::max(1, static_cast<int>(std::lround((scale / 2 + 1) * samplesPerUnitX / scale)));
     for (int offset = 0; offset < thickening; ++offset)
-        TextOutA(dc, Fine(centreX) - thickening / 2 + offset, Fine(top), text, static_cast<int>(std::strlen(text)));
+        TextOutA(dc, FineX(centreX) - thickening / 2 + offset, FineY(top), text, static_cast<int>(std::strlen(text)));
 }
 
 void SampledCanvas::ClipRoundRect(double left, double top, double right, double bottom, double radius) {
-    const int diameter = Fine(2 * radius);
-    GdiObject<HRGN> region(
-        CreateRoundRectRgn(Fine(left), Fine(top), Fine(right) + 1, Fine(bottom) + 1, diameter, diameter));
+    GdiObject<HRGN> region(CreateRoundRectRgn(FineX(left), FineY(top), FineX(right) + 1, FineY(bottom) + 1,
+                                              FineX(2 * radius), FineY(2 * radius)));
     SelectClipRgn(dc, region);  // the device context keeps its own copy
 }
 
@@ -123,7 +124,7 @@ void SampledCanvas::Unclip() { SelectClipRgn(dc, nullptr); }
 
 void SampledCanvas::CopyTurned(double left, double top, double right, double bottom) {
     GdiFlush();
-    const int x0 = Fine(left), y0 = Fine(top), x1 = Fine(right), y1 = Fine(bottom);
+    const int x0 = FineX(left), y0 = FineY(top), x1 = FineX(right), y1 = FineY(bottom);
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x) Sample(fineWidth - 1 - x, fineHeight - 1 - y) = Sample(x, y);
 }

@@ -16,10 +16,11 @@ struct CardPixels {
     std::vector<unsigned char> onCard;
 };
 
-// All coordinates are card pixels (fractions allowed); the surface is `scale` times finer.
+// The art is drawn in its own units, artWidth x artHeight (fractions allowed), onto an image of width x
+// height pixels; the surface is `scale` times finer than the image.
 class SampledCanvas {
 public:
-    SampledCanvas(int width, int height, int scale);
+    SampledCanvas(int width, int height, int scale, double artWidth, double artHeight);
     virtual ~SampledCanvas();
     SampledCanvas(const SampledCanvas&) = delete;
     SampledCanvas& operator=(const SampledCanvas&) = delete;
@@ -49,12 +50,15 @@ public:
     CardPixels Reduce(COLORREF outside) const;
 
 private:
-    int Fine(double cardCoordinate) const;
+    int FineX(double artX) const;
+    int FineY(double artY) const;
     DWORD& Sample(int x, int y) const { return bits[y * fineWidth + x]; }
 
     int width;
     int height;
     int scale;
+    double samplesPerUnitX;
+    double samplesPerUnitY;
     int fineWidth;
     int fineHeight;
     HDC dc;

@@ -7,6 +7,7 @@
 #include "game/Stack.h"
 #include "game/StackList.h"
 #include "render/GdiObject.h"
+#include "render/SelectedObject.h"
 #include "render/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
@@ -16,8 +17,6 @@ const int LandingCost = -5;
 const double LevelMultiplierStep = 0.25;
 const int IntervalStep = 200;        // a level-up shortens a long interval by this much
 const int ShortestInterval = 75;     // at or below this a level-up starts over at IntervalStep
-const int TextMargin = 4;            // between a caption and the card it belongs to
-const int PlayerCaptionOverlap = 20; // a player caption lies this far into the next card's place
 const int CaptionTextSize = 32;
 const int BustLimit = 21;            // a stack whose cards total more is bust
 
@@ -54,8 +53,8 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), shoe(new Shoe(this->host)), stacks(new StackList(this->host)), boardRect(), clientRect(),
-      column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
+    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)), stacks(new StackList(this->host)),
+      boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
       fallingPlaced(false), landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
     // The first deal fills the empty deck; that refill never ends a game.
@@ -103,7 +102,7 @@ void Board::Tick(HWND window) {
     if (!CardInPlay()) return;
     {
         WindowDC dc(window);
-        shoe->MoveBy(0, TickStep * FallDirection(), dc);
+        shoe->MoveBy(0, host.metrics.tick * FallDirection(), dc);
     }
     CheckLanding(window);
 }
@@ -128,7 +127,7 @@ void Board::MoveSideways(HWND window, int step) {
     if (distance < 0) return;  // the edge of the board, or a stack that reaches above the card
     {
         WindowDC dc(window);
-        shoe->MoveBy((host.cardWidth + ColumnGap) * (target - column), 0, dc);
+        shoe->MoveBy((host.cardWidth + host.metrics.columnGap) * (target - column), 0, dc);
     }
     column = target;
     if (distance == 0) Land(window);
@@ -141,7 +140,7 @@ void Board::Drop(HWND window) {
         const int direction = FallDirection();
         const int target = stacks->NextCardY(column);
         const int x = shoe->FallingX();
-        for (int y = shoe->FallingY(); (target - y) * direction > 0; y += DropStep * direction) {
+        for (int y = shoe->FallingY(); (target - y) * direction > 0; y += host.metrics.dropStep * direction) {
             shoe->MoveTo(x, y, dc);
             pauseAfterDropStep();
         }
@@ -272,7 +271,9 @@ int Board::DistanceToLanding(int cardY, int index) const {
     return stacks->DistanceToLanding(cardY, index);
 }
 
-int Board::ColumnX(int index) const { return spawnX + (index - homeColumn) * (host.cardWidth + ColumnGap); }
+int Board::ColumnX(int index) const {
+    return spawnX + (index - homeColumn) * (host.cardWidth + host.metrics.columnGap);
+}
 
 void Board::RedrawStatus(HWND window) {
     WindowDC dc(window);
@@ -291,6 +292,7 @@ void Board::BeneathFallingCard(HDC dc, const std::function<void()>& draw) {
 }
 
 void Board::DrawStatus(HDC dc) {
+    SelectedObject font(dc, textFont.Get());
     SetTextColor(dc, Settings.ForegroundColor);
     const COLORREF previousBackground = SetBkColor(dc, Settings.BackgroundColor);
     DrawWinnings(dc);
@@ -303,6 +305,16 @@ void Board::DrawWinnings(HDC dc) {
     char text[CaptionTextSize];
     std::snprintf(text, sizeof text, "Winnings: $%d     ", winnings);
     PutText(dc, boardRect.left, 0, text);
+    // The trailing spaces cover what a longer amount left; in a font with narrower spaces than the
+    // system font's, the rest of the last text's cell is filled here.
+    const SIZE size = TextSize(dc, text);
+    const RECT cell = {boardRect.left, 0, boardRect.left + size.cx, size.cy};
+    if (lastWinningsCell.left == cell.left && lastWinningsCell.right > cell.right) {
+        const RECT rest = {cell.right, 0, lastWinningsCell.right, lastWinningsCell.bottom};
+        Brush background(CreateSolidBrush(Settings.BackgroundColor));
+        if (background) FillRect(dc, &rest, background);
+    }
+    lastWinningsCell = cell;
 }
 
 void Board::DrawDeckCount(HDC dc) {
@@ -321,8 +333,8 @@ int Board::CaptionCentre(int index) const {
 }
 
 void Board::DrawStackCaptions(HDC dc) {
-    const int dealerTop =
-        FallDirection() == 1 ? boardRect.bottom + TextMargin : spawnY + host.cardHeight + TextMargin;
+    const int margin = host.metrics.textMargin;
+    const int dealerTop = FallDirection() == 1 ? boardRect.bottom + margin : spawnY + host.cardHeight + margin;
     for (int i = 0; i < stacks->Count(); ++i) {
         char dealer[CaptionTextSize];
         FormatDealerCaption(i, dealer, sizeof dealer);
@@ -338,8 +350,8 @@ RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
     FormatPlayerCaption(index, text, size);
     const SIZE extent = TextSize(dc, text);
     const int nextCardY = stacks->NextCardY(index);
-    const int top = FallDirection() == 1 ? nextCardY - extent.cy + PlayerCaptionOverlap
-                                         : nextCardY + host.cardHeight - PlayerCaptionOverlap;
+    const int overlap = host.metrics.playerCaptionOverlap;
+    const int top = FallDirection() == 1 ? nextCardY - extent.cy + overlap : nextCardY + host.cardHeight - overlap;
     const int left = CaptionCentre(index) - extent.cx / 2;
     return RECT{left, top, left + extent.cx, top + extent.cy};
 }
@@ -347,6 +359,7 @@ RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
 void Board::ErasePlayerCaptions(HDC dc) {
     Brush background(CreateSolidBrush(Settings.BackgroundColor));
     if (!background) return;
+    SelectedObject font(dc, textFont.Get());
     for (int i = 0; i < stacks->Count(); ++i) {
         char text[CaptionTextSize];
         const RECT place = PlayerCaption(dc, i, text, sizeof text);

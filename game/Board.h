@@ -4,14 +4,12 @@
 #include <functional>
 #include <memory>
 #include "game/BoardHost.h"
+#include "render/TextFont.h"
 
 class Shoe;
 class StackList;
 
-const int TickStep = 12;      // pixels a falling card moves per tick
-const int DropStep = 48;      // pixels per step of a drop
 const int DropPauseMs = 10;   // pause after each drop step
-const int ColumnGap = 20;     // pixels between two stacks
 const int CardsPerLevel = 52;
 
 class Board {
@@ -96,10 +94,14 @@ private:
     static bool WindowGone(HWND window);
 
     const BoardHost host;
+    // The status line and the captions are drawn in it, at the display's density.
+    const TextFont textFont;
     std::unique_ptr<Shoe> shoe;
     std::unique_ptr<StackList> stacks;
     RECT boardRect;
     RECT clientRect;
+    // Where the winnings were drawn last.
+    RECT lastWinningsCell;
     int column;
     int homeColumn;
     int spawnX;

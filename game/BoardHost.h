@@ -2,10 +2,13 @@
 #pragma once
 #include <windows.h>
 #include <functional>
+#include "game/BoardMetrics.h"
 
 struct BoardHost {
     int cardWidth = 0;
     int cardHeight = 0;
+    // The layout's lengths at the display's density.
+    BoardMetrics metrics;
     // Draws card image `card` in a card-library draw mode with its top-left corner at (x, y).
     std::function<void(HDC dc, int x, int y, int card, int mode, COLORREF background)> drawCard;
     // The two layers of the empty-stack marker (not owned; either may be null).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include "audio/Sound.h"
+#include "game/BoardHost.h"
 #include "game/CardNode.h"
 #include "game/FallDirection.h"
 #include "game/Random.h"
@@ -88,11 +89,11 @@ void Stack::Draw(HDC dc) const {
     int dy = 0;
     for (CardNode* node = base; node; node = node->prev) {
         node->card->Draw(dc, x, y + dy, true, host);
-        if (node != base) dy -= CardStep * FallDirection();
+        if (node != base) dy -= host.metrics.cardStep * FallDirection();
     }
 }
 
-int Stack::NextCardY() const { return y - count * CardStep * FallDirection(); }
+int Stack::NextCardY() const { return y - count * host.metrics.cardStep * FallDirection(); }
 
 int Stack::DistanceToLanding(int cardY) const { return (NextCardY() - cardY) * FallDirection(); }
 
@@ -115,7 +116,7 @@ int Stack::Collapse(HDC dc, int n, Shoe* shoe) {
         if (shoe && Settings.OneDeck == RecyclingDeck && card->DrawMode() != FaceDown)
             shoe->ReturnToDeck(card->Code());
         delete card;
-        if (count > 0) dy += CardStep * FallDirection();
+        if (count > 0) dy += host.metrics.cardStep * FallDirection();
         if (dc) head->card->Draw(dc, x, y + dy, true, host);
         PlayTone(220 + 110 * i, 600 / (i + 4) + 50, Settings.Beep);
     }
@@ -129,7 +130,7 @@ int Stack::ClearAll(HDC dc) {
     while (Card* card = PopCard()) {
         if (dc) card->Draw(dc, x, y + dy, false, host);
         PlayTone(120, 50, Settings.Beep);
-        if (count > 0) dy += CardStep * FallDirection();
+        if (count > 0) dy += host.metrics.cardStep * FallDirection();
         points += ClearingPoints(card->Code());
         delete card;
     }
@@ -349,4 +350,4 @@ int Stack::CardSum(int category, bool acesHigh) const {
     return sum;
 }
 
-int Stack::NewestCardOffset() const { return (count - 1) * -CardStep * FallDirection(); }
+int Stack::NewestCardOffset() const { return (count - 1) * -host.metrics.cardStep * FallDirection(); }

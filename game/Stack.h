@@ -1,13 +1,12 @@
 // One column of the board: its cards over a marker, its dealer hand, collapse, scoring and freezing.
 #pragma once
 #include <windows.h>
+#include "game/BoardMetrics.h"
 #include "game/Card.h"
 
 struct BoardHost;
 class CardNode;
 class Shoe;
-
-const int CardStep = 24;  // pixels between the cards of a stack
 
 class Stack {
 public:

@@ -6,10 +6,6 @@
 #include "game/StackNode.h"
 
 namespace {
-const int StackGap = 20;             // pixels between two neighbouring stacks
-const int RowSideMargin = 40;        // x0 lies this far left of a row of five bare cards centred
-const int EdgeMargin = 20;           // distance from the top of the client area to the nearer end
-const int EntryDistance = 12 * CardStep;  // a new card enters twelve card steps before the bases
 const int MiddleColumn = 2;
 }
 
@@ -68,28 +64,31 @@ int StackList::ClearAll(HDC dc) {
 void StackList::Layout(const RECT& client, int& spawnX, int& spawnY, int& homeColumn, RECT& boardRect) {
     const int width = host.cardWidth;
     const int height = host.cardHeight;
+    const BoardMetrics& metrics = host.metrics;
+    const int gap = metrics.columnGap;
     const int direction = FallDirection();
     const int centre = (client.left + client.right) / 2;
-    const int x0 = centre - (StackCount * width) / 2 - RowSideMargin;
-    const int baseY = direction == -1 ? client.top + EdgeMargin : client.top + EdgeMargin + EntryDistance;
+    const int x0 = centre - (StackCount * width) / 2 - metrics.rowSideMargin;
+    const int nearEnd = client.top + metrics.edgeMargin;
+    const int baseY = direction == -1 ? nearEnd : nearEnd + metrics.entryDistance;
 
     int i = 0;
     for (StackNode* node = first; node; node = node->next, ++i)
-        node->stack->SetPosition(x0 + i * (width + StackGap), baseY);
+        node->stack->SetPosition(x0 + i * (width + gap), baseY);
 
-    spawnX = x0 + MiddleColumn * (width + StackGap);
-    spawnY = baseY - EntryDistance * direction;
+    spawnX = x0 + MiddleColumn * (width + gap);
+    spawnY = baseY - metrics.entryDistance * direction;
     homeColumn = MiddleColumn;
     boardRect.left = x0;
     boardRect.top = baseY;
-    boardRect.right = x0 + StackCount * width + (StackCount - 1) * StackGap;
+    boardRect.right = x0 + StackCount * width + (StackCount - 1) * gap;
     boardRect.bottom = baseY + height;
 }
 
 // The stacks' own grid, laid out in the effective direction of fall.
 int StackList::NextCardY(int index) const {
     const Stack* stack = At(index);
-    return stack ? stack->Y() - stack->Count() * CardStep * FallDirection() : 0;
+    return stack ? stack->Y() - stack->Count() * host.metrics.cardStep * FallDirection() : 0;
 }
 
 int StackList::DistanceToLanding(int cardY, int index) const {

@@ -17,9 +17,13 @@
 #define IDI_SUIT_3 138
 #define IDI_SUIT_4 139
 
-// Bitmaps of the empty-stack marker
+// Bitmaps of the empty-stack marker: at 96 dpi, and drawn at the card's size for 144 and 192 dpi
 #define IDB_RING 162
 #define IDB_OUTLINE 163
+#define IDB_RING_144 164
+#define IDB_OUTLINE_144 165
+#define IDB_RING_192 166
+#define IDB_OUTLINE_192 167
 
 // Dialog templates
 #define IDD_ABOUT 103

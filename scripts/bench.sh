@@ -24,6 +24,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-bench.XXXXXX")
 prefix=$work/prefix
 cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$work/prefix192 wineserver -k >/dev/null 2>&1 || true
     zarnock_stop_xvfb
     rm -rf "$work"
 }
@@ -48,6 +49,16 @@ done
 
 status=0
 table=$(cd "$build/bin" && wine bench_driver.exe "${runs[@]}") || status=$?
+# What a display at 192 dpi changes: the same prefix at that density, its rows added to the table.
+wineserver -k
+cp -a "$prefix" "$work/prefix192"
+zarnock_set_dpi "$work/prefix192" 192
+export WINEPREFIX=$work/prefix192
+wineserver -p
+dense=$(cd "$build/bin" && wine bench_driver.exe --density-rows "${runs[0]}" "${runs[1]}") || status=$?
+table=$(printf '%s\n%s\n' "$table" "$(echo "$dense" | tail -n +3)")
+wineserver -k
+export WINEPREFIX=$prefix
 mkdir -p "$(dirname "$output")"
 machine="$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'), $(wine --version)"
 heading="## The $ZARNOCK_ARCH build"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws every face and the back with the built cards32.dll and saves the sheet as docs/cards.png.
+# Draws every face and the back with the built cards32.dll and saves the sheet as docs/cards.png; with a
+# display density as argument (144, 192) it draws the cards at that density into docs/cards-<dpi>.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -18,6 +19,12 @@ trap cleanup EXIT
 
 zarnock_start_xvfb
 zarnock_make_prefix "$work/prefix"
+dpi=${1:-96}
+sheet=docs/cards.png
+if [ "$dpi" != 96 ]; then
+    zarnock_set_dpi "$work/prefix" "$dpi"
+    sheet=docs/cards-$dpi.png
+fi
 (cd "$build/bin" && WINEPREFIX=$work/prefix WINEDEBUG=-all wine card_sheet.exe "Z:$work/cards.bmp")
-convert "$work/cards.bmp" "$root/docs/cards.png"
-echo "Wrote docs/cards.png"
+convert "$work/cards.bmp" "$root/$sheet"
+echo "Wrote $sheet"

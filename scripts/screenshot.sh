@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the game after a few moves, in a Wine virtual desktop on a private X display.
+# ZARNOCK_SCREENSHOT_DPI=144 takes it at that display density (150 %) instead, e.g. for docs/screenshot-150.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -8,6 +9,7 @@ zarnock_machine
 bash scripts/install-deps.sh
 
 output=${1:-$root/docs/screenshot.png}
+dpi=${ZARNOCK_SCREENSHOT_DPI:-96}
 zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 e2e_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
@@ -23,6 +25,7 @@ trap cleanup EXIT
 zarnock_start_xvfb
 echo "Making a fresh Wine prefix..."
 zarnock_make_prefix "$work/prefix"
+[ "$dpi" = 96 ] || zarnock_set_dpi "$work/prefix" "$dpi"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # The driver starts the game, plays, writes "ready" into the handshake folder and waits for "done".
@@ -37,10 +40,11 @@ for _ in $(seq 1 600); do
 done
 [ -e "$work/handshake/ready" ] || { echo "the game did not get ready" >&2; exit 1; }
 
-# The virtual desktop is 1024 x 768 in the top-left corner of the X screen.
+# The virtual desktop is in the top-left corner of the X screen; the picture shows as much of it as a
+# 1024 x 768 desktop at 96 dpi, scaled like the game (the scaled desktop is larger).
 import -display "$DISPLAY" -window root "$work/root.png"
 mkdir -p "$(dirname "$output")"
-convert "$work/root.png" -crop 1024x768+0+0 +repage "$output"
+convert "$work/root.png" -crop "$((1024 * dpi / 96))x$((768 * dpi / 96))+0+0" +repage "$output"
 touch "$work/handshake/done"
 wait "$driver" && status=0 || status=$?
 driver=

@@ -67,7 +67,7 @@ zarnock_start_xvfb() {
     local n
     for n in $(seq 91 150); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
         ZARNOCK_XVFB_PID=$!
         export DISPLAY=":$n"
         local i
@@ -103,6 +103,18 @@ zarnock_make_prefix() {
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
         mkdir -p "$prefix/drive_c/windows/Fonts"
         cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+        wineserver -w
+    )
+}
+
+# Gives the prefix $1 the display density $2 (dots per inch) and a 1600x1200 virtual desktop, which a scaled
+# board needs; the programs started in it afterwards run at that density.
+zarnock_set_dpi() {
+    (
+        export WINEPREFIX=$1 WINEDEBUG=-all
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$2" /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1600x1200 /f >/dev/null 2>&1
+        wineserver -k >/dev/null 2>&1
         wineserver -w
     )
 }

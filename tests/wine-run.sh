@@ -9,6 +9,11 @@ cp -al "$template" "$prefix"
 rm -f "$prefix"/*.reg
 cp "$template"/*.reg "$prefix"/
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# ZARNOCK_TEST_DPI runs the program at that display density, on a desktop large enough for a scaled board.
+if [ -n "${ZARNOCK_TEST_DPI:-}" ]; then
+    source "$(dirname "$0")/../scripts/wine-env.sh"
+    zarnock_set_dpi "$prefix" "$ZARNOCK_TEST_DPI"
+fi
 # Programs run in the folder that holds them, as the game does for its DLL and files.
 cd "$(dirname "$1")"
 wine "$@"

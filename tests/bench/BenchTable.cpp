@@ -9,21 +9,21 @@ std::string FormatNumber(double value, int decimals, const char* unit) {
 }
 
 void BenchTable::AtMost(const std::string& name, double value, double limit, const char* unit, int decimals) {
-    rows.push_back({name, FormatNumber(value, decimals, unit), "<= " + FormatNumber(limit, decimals, unit),
+    rows.push_back({name + nameSuffix, FormatNumber(value, decimals, unit), "<= " + FormatNumber(limit, decimals, unit),
                     value <= limit});
 }
 
 void BenchTable::Within(const std::string& name, double value, double low, double high, const char* unit) {
-    rows.push_back({name, FormatNumber(value, 1, unit),
+    rows.push_back({name + nameSuffix, FormatNumber(value, 1, unit),
                     FormatNumber(low, 0, "") + " to " + FormatNumber(high, 0, unit), value >= low && value <= high});
 }
 
 void BenchTable::Info(const std::string& name, double value, const char* unit, int decimals) {
-    rows.push_back({name, FormatNumber(value, decimals, unit), "", true});
+    rows.push_back({name + nameSuffix, FormatNumber(value, decimals, unit), "", true});
 }
 
 void BenchTable::Failed(const std::string& name, const std::string& reason, const std::string& target) {
-    rows.push_back({name, reason, target.empty() ? "-" : target, false});
+    rows.push_back({name + nameSuffix, reason, target.empty() ? "-" : target, false});
     ++failures;
 }
 

@@ -28,6 +28,9 @@ public:
     // Measurements that could not be made at all.
     int Failures() const { return failures; }
 
+    // Added to the name of every row that follows, e.g. " at 192 dpi".
+    std::string nameSuffix;
+
 private:
     std::vector<BenchRow> rows;
     int failures = 0;

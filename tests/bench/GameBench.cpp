@@ -223,6 +223,7 @@ void GameBench::MeasureGames(BenchTable& table) const {
         }
     }
     table.AtMost("Private bytes after " + few + " games", afterFew.privateMb, 8, "MB", 2);
+    if (manyGames == fewGames) return;  // one point only
     table.AtMost("Private bytes after " + many + " games", afterMany.privateMb, 8, "MB", 2);
     table.AtMost("Growth of private bytes from " + few + " to " + many + " games",
                  (afterMany.privateMb - afterFew.privateMb) * 1024, 256, "KB", 0);

@@ -9,6 +9,7 @@
 #include "game/Card.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
+#include "render/DisplayScale.h"
 #include "game/StackList.h"
 #include "resources/ResourceIds.h"
 #include "support/BoardTestWindow.h"
@@ -85,7 +86,8 @@ void InProcessBench::MeasureCardLibrary(BenchTable& table) const {
         table.Failed("cdtInit", "cards32.dll not loaded", "<= 5.0 ms");
         return;
     }
-    Canvas surface(71, 96, Background);
+    const DisplayScale display(DisplayScale::SystemDpi());
+    Canvas surface(display.Scale(71), display.Scale(96), Background);
     Samples inits, firstDraws, keptDraws;
     for (int run = 0; run < repetitions; ++run) {
         int width = 0, height = 0;

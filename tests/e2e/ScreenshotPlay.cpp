@@ -3,6 +3,7 @@
 #include <cstdio>
 #include "GameSession.h"
 #include "Waiting.h"
+#include "render/DisplayScale.h"
 
 namespace {
 struct Move {
@@ -31,10 +32,12 @@ int ScreenshotPlay::Run() {
     registry.SetDword("ShowWelcome", 0);
     registry.SetDword("Music", 0);
     registry.SetDword("FirstBoot", 0);
-    registry.SetDword("Left", 222);
-    registry.SetDword("Top", 90);
-    registry.SetDword("Width", 580);
-    registry.SetDword("Height", 540);
+    // The same picture at every display density: the placement scales like the board.
+    const DisplayScale display(DisplayScale::SystemDpi());
+    registry.SetDword("Left", display.Scale(222));
+    registry.SetDword("Top", display.Scale(90));
+    registry.SetDword("Width", display.Scale(580));
+    registry.SetDword("Height", display.Scale(540));
     if (!game.Start()) return 1;
     game.Window().BringToFront();
     for (const Move& move : Opening) {

@@ -13,10 +13,9 @@ void PrepareGameForTests() {
         TheApp.CardWidth = TheApp.cardLibrary.CardWidth();
         TheApp.CardHeight = TheApp.cardLibrary.CardHeight();
     }
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    TheApp.instance = instance;
-    if (!TheApp.RingBitmap) TheApp.RingBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_RING));
-    if (!TheApp.OutlineBitmap) TheApp.OutlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(IDB_OUTLINE));
+    TheApp.instance = GetModuleHandleA(nullptr);
+    TheApp.Display = DisplayScale(DisplayScale::SystemDpi());
+    if (!TheApp.RingBitmap) TheApp.LoadMarkerBitmaps();
     Settings.SetDefaults();
     Settings.DeriveMinCollapse();
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
@@ -33,6 +32,7 @@ const BoardHost& CardHost() {
         HINSTANCE instance = GetModuleHandleA(nullptr);
         host.cardWidth = library.CardWidth();
         host.cardHeight = library.CardHeight();
+        host.metrics = BoardMetrics(DisplayScale(DisplayScale::SystemDpi()));
         host.drawCard = [](HDC dc, int x, int y, int card, int mode, COLORREF background) {
             library.DrawCard(dc, x, y, card, mode, background);
         };

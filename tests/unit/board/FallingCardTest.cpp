@@ -83,6 +83,11 @@ TEST_F(PlacementTest, FrozenMiddleStackSendsTheCardToTheNextFreeColumnRightThenL
     window.Paint();
     EXPECT_EQ(board->Column(), 1);
 
+    NewGame(false);
+    for (int column : {1, 2, 3, 4}) Freeze(column);
+    window.Paint();
+    EXPECT_EQ(board->Column(), 0);
+
     // Without the Vicious rule a frozen middle stack is not looked at.
     Settings.FreezeOnBust = 0;
     NewGame(false);

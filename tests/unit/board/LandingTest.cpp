@@ -95,6 +95,18 @@ TEST_F(LandingTest, BustStackFreezesWithItsFaceDownCardAndTheNextCardMovesOn) {
     EXPECT_FALSE(window.gameIsOver);
 }
 
+TEST_F(LandingTest, AStackOfExactly21IsNotBust) {
+    Settings.CollapseRegime = 1;
+    Settings.DeriveMinCollapse();
+    ScriptNewGame(CodeOf(Ace, 2));
+    NewGame(false);
+    PutCards(2, {CodeOf(Ten, 0), CodeOf(Ten, 1)});
+    window.Paint();
+    FallAndLand();  // ten, ten, ace: no set or run, and 21 is not over 21
+    EXPECT_FALSE(StackAt(2).IsFrozen());
+    EXPECT_EQ(CardsOn(2), 3);
+}
+
 TEST_F(LandingTest, CollapseComesFirstThenWhatRemainsFreezes) {
     Settings.CollapseRegime = 1;
     Settings.DeriveMinCollapse();

@@ -76,6 +76,8 @@ TEST_F(HighScoreDialogTest, NewEntryGoesAboveTheFirstLowerScoreAndBelowEqualOnes
         {"equal to the third", Defaults, 2840, 3, "4550 3645 2840 2840 2135 1530 1025 620 315 110 "},
         {"partial: never above a stored better score", {"5000", "4600"}, 4600, 2,
          "5000 4600 4600 2135 1530 1025 620 315 110 5 "},
+        {"partial: below an equal default step", {"5000", "4600"}, 315, 8,
+         "5000 4600 2840 2135 1530 1025 620 315 315 5 "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -194,6 +194,7 @@ TEST_F(StackTest, MediumHandsAreDealtAgainWholeWhenTheyBust) {
         {"king, five, nine busts; ace, six stands", {King, Five, Nine, Ace, Six}, 17, Ace},
         {"an ace counted 11 is never counted down", {Ace, Four, Ten, Ten, Seven}, 17, Ten},
         {"a drawn ace counts 11 when it fits", {Nine, Ace}, 20, Nine},
+        {"a drawn ace that makes exactly 21 counts 11", {Ten, Ace}, 21, Ten},
         {"a drawn ace counts 1 when 11 does not fit", {Ten, Six, Ace}, 17, Ten},
         {"jack and queen count ten", {Jack, Queen}, 20, Jack},
     };

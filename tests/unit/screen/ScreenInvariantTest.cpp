@@ -24,7 +24,8 @@ protected:
         TheApp.Paused = 1;
         TheApp.Started = 0;
         window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 470, 500, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                 TheApp.Display.Scale(470), TheApp.Display.Scale(500),
+                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, window);
         GetClientRect(window, &client);
         shown = std::make_unique<Canvas>(client.right, client.bottom);

@@ -1,0 +1,114 @@
+// The card library and the board's text at the display's density (run at 96, 144 and 192 dpi).
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include <memory>
+#include "app/App.h"
+#include "game/Board.h"
+#include "render/CardLibrary.h"
+#include "render/DisplayScale.h"
+#include "resources/ResourceIds.h"
+#include "support/BoardTestWindow.h"
+#include "support/Canvas.h"
+#include "support/GameTestEnvironment.h"
+
+namespace {
+struct Density {
+    int dpi;
+    int cardWidth, cardHeight;
+    int statusTextHeight;
+};
+const Density Densities[] = {{96, 71, 96, 16}, {144, 107, 144, 24}, {192, 142, 192, 32}};
+const COLORREF Paper = RGB(10, 200, 30);
+
+const Density* DisplayDensity() {
+    for (const Density& d : Densities)
+        if (d.dpi == DisplayScale::SystemDpi()) return &d;
+    return nullptr;
+}
+
+class DisplayDensityTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        density = DisplayDensity();
+        ASSERT_NE(density, nullptr) << "no row for " << DisplayScale::SystemDpi() << " dpi";
+        ASSERT_TRUE(library.Load(nullptr));
+    }
+    const Density* density = nullptr;
+    CardLibrary library;
+};
+
+// Aligned 2 x 2 blocks of a rectangle whose four pixels are not all alike; a pixel-doubled image has none.
+int MixedBlocks(const Canvas& canvas, int width, int height) {
+    int mixed = 0;
+    for (int y = 0; y + 1 < height; y += 2)
+        for (int x = 0; x + 1 < width; x += 2) {
+            const COLORREF c = canvas.At(x, y);
+            if (canvas.At(x + 1, y) != c || canvas.At(x, y + 1) != c || canvas.At(x + 1, y + 1) != c) ++mixed;
+        }
+    return mixed;
+}
+}  // namespace
+
+TEST_F(DisplayDensityTest, CardsAreDrawnNativelyAtTheScaledSize) {
+    EXPECT_EQ(library.CardWidth(), density->cardWidth);
+    EXPECT_EQ(library.CardHeight(), density->cardHeight);
+    const int width = density->cardWidth, height = density->cardHeight;
+    for (int card : {0, 47, 51}) {
+        SCOPED_TRACE(card);
+        Canvas surface(width + 1, height + 1, Paper);
+        library.DrawCard(surface, 0, 0, card, 0, Paper);
+        // The face fills its cell up to the last column and row, and nothing beyond it.
+        EXPECT_NE(surface.At(width - 1, height / 2), Paper);
+        EXPECT_NE(surface.At(width / 2, height - 1), Paper);
+        const RECT cell = {0, 0, width, height};
+        EXPECT_EQ(surface.CountOtherThan(Paper, &cell), 0);
+        // Drawn from the shapes at this size, not magnified: fine edges cross the doubled pixel grid.
+        EXPECT_GT(MixedBlocks(surface, width, height), width * height / 4 / 20);
+    }
+}
+
+// A first run's window (the default size, as the start-up rules bring it onto a large screen) holds the
+// whole board, and its text is drawn at the density: the line scaled, the letters filling it.
+TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
+    PrepareGameForTests();
+    ScopedSettings settings;
+    const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
+    TheApp.Width = TheApp.Height = 100000;
+    TheApp.FitPlacementToScreen(99999, 99999, 32, 32);
+    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Zarnock", WS_OVERLAPPEDWINDOW, 0, 0, TheApp.Width,
+                                  TheApp.Height, nullptr, LoadMenuA(GetModuleHandleA(nullptr),
+                                  MAKEINTRESOURCEA(IDR_MAIN_MENU)), GetModuleHandleA(nullptr), nullptr);
+    TheApp.Width = storedWidth;
+    TheApp.Height = storedHeight;
+    ASSERT_NE(window, nullptr);
+    RECT client;
+    GetClientRect(window, &client);
+    BoardTestWindow host(1, 1);
+    auto board = std::make_unique<Board>(window, host.Host());
+    Canvas surface(client.right, client.bottom, Paper);
+    board->Paint(surface, window);
+    const RECT row = board->BoardRect();
+    board.reset();
+    DestroyWindow(window);
+
+    int line = 0;
+    while (surface.At(row.left, line) != Paper) ++line;
+    EXPECT_NEAR(line, density->statusTextHeight, 1);  // a TrueType cell may come out a pixel short
+    int firstInk = line, lastInk = -1;
+    for (int y = 0; y < line; ++y)
+        for (int x = 0; x < surface.width; ++x)
+            if (surface.At(x, y) == Settings.ForegroundColor) firstInk = std::min(firstInk, y), lastInk = y;
+    EXPECT_GE(lastInk - firstInk + 1, line * 3 / 5);
+    EXPECT_GE(row.left, 0);
+    EXPECT_LE(row.right, client.right);
+    // The dealer captions under the stacks are the lowest text.
+    EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + line, client.bottom);
+    // The empty-stack marker is drawn for the density: one pixel narrower and lower than the card.
+    for (HBITMAP layer : {TheApp.RingBitmap, TheApp.OutlineBitmap}) {
+        BITMAP info = {};
+        ASSERT_NE(GetObjectA(layer, sizeof info, &info), 0);
+        EXPECT_EQ(info.bmWidth, density->cardWidth - 1);
+        EXPECT_EQ(info.bmHeight, density->cardHeight - 1);
+    }
+}
