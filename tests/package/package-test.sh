@@ -54,6 +54,8 @@ game_files=$(printf '%s\n' zarnock.exe cards32.dll ZarnockHelp.htm README.txt LI
 check "SHA256SUMS matches the zip and the installer" bash -c "cd '$work/dist' && sha256sum --quiet -c SHA256SUMS"
 check "the build is a Release" grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$release_build/CMakeCache.txt"
 check "the installer is a 32-bit program" same "$(pe_machine "$release_setup")" 014c
+manifest_names() { strings "$1" | grep -c "processorArchitecture=\"$2\"" | grep -qx 2; }
+check "the game's manifest names x86 for itself and its common controls" manifest_names "$release_build/bin/zarnock.exe" x86
 check "the installer: ProductVersion $version" same "$(version_text "$release_setup" ProductVersion)" "$version"
 check "the zip holds exactly the game's files" \
     same "$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"
@@ -86,6 +88,7 @@ else
     zip=$work/trial/zarnock-$version-x86_64-trial.zip
     setup_unix=$work/trial/zarnock-$version-x86_64-trial-setup.exe
     check "the trial installer is a 64-bit program" same "$(pe_machine "$setup_unix")" 8664
+    check "the x86_64 game's manifest names amd64" manifest_names "$build/bin/zarnock.exe" amd64
 fi
 setup=$(windows_path "$setup_unix")
 probe=$build/bin/package_probe.exe
