@@ -76,8 +76,8 @@ void WriteSetting(const char* name, int value) {
 
 App::App()
     : shellExecute(LateShellExecuteA), Display(), CardWidth(0), CardHeight(0), Top(0), Left(0),
-      Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr), NewEntryPending(0),
-      NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
+      Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr),
+      NewEntryPending(0), NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
       ProgramFolder(::ProgramFolder()), eraseFailureReported(0), boardCallDepth(0) {}
 
 App::~App() {}

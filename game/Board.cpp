@@ -53,9 +53,9 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)), stacks(new StackList(this->host)),
-      boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0), spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0),
-      fallingPlaced(false), landingInProgress(false) {
+    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)),
+      stacks(new StackList(this->host)), boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0),
+      spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
     // The first deal fills the empty deck; that refill never ends a game.
     shoe->DealNext(window);

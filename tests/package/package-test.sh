@@ -55,7 +55,8 @@ check "SHA256SUMS matches the zip and the installer" bash -c "cd '$work/dist' &&
 check "the build is a Release" grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$release_build/CMakeCache.txt"
 check "the installer is a 32-bit program" same "$(pe_machine "$release_setup")" 014c
 manifest_names() { strings "$1" | grep -c "processorArchitecture=\"$2\"" | grep -qx 2; }
-check "the game's manifest names x86 for itself and its common controls" manifest_names "$release_build/bin/zarnock.exe" x86
+check "the game's manifest names x86 for itself and its common controls" \
+    manifest_names "$release_build/bin/zarnock.exe" x86
 check "the installer: ProductVersion $version" same "$(version_text "$release_setup" ProductVersion)" "$version"
 check "the zip holds exactly the game's files" \
     same "$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"
