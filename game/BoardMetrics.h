@@ -8,11 +8,9 @@ const int TicksPerCardStep = 2;
 const int TicksPerDropStep = 4;
 const int CardStepsOfEntry = 12;
 
-// The lengths at 96 dpi.
-const int TickStep = 12;                           // pixels a falling card moves per tick
-const int CardStep = TicksPerCardStep * TickStep;  // pixels between the cards of a stack
-const int DropStep = TicksPerDropStep * TickStep;  // pixels per step of a drop
-const int ColumnGap = 20;                          // pixels between two stacks
+// The lengths at 96 dpi that the others derive from.
+const int TickStep = 12;   // pixels a falling card moves per tick
+const int ColumnGap = 20;  // pixels between two stacks
 
 struct BoardMetrics {
     // The lengths at the display's density. The tick is rounded to whole pixels and the vertical grid
