@@ -3,9 +3,9 @@
 #include <shellapi.h>
 #include <cstdio>
 #include <ctime>
-#include "app/GameFiles.h"
+#include "system/GameFiles.h"
 #include "app/GameOverFlow.h"
-#include "app/LateImports.h"
+#include "system/LateImports.h"
 #include "audio/Sound.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/HighScoreDialog.h"
@@ -15,8 +15,8 @@
 #include "game/Board.h"
 #include "game/FallDirection.h"
 #include "game/Random.h"
-#include "render/GdiObject.h"
-#include "render/SelectedObject.h"
+#include "system/GdiObject.h"
+#include "system/SelectedObject.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
 #include "settings/SettingsRecord.h"

@@ -7,7 +7,7 @@
 #include "audio/MusicPlayer.h"
 #include "game/BoardHost.h"
 #include "render/CardLibrary.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 class Board;
 

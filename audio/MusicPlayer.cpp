@@ -1,6 +1,6 @@
 // The series of songs: opening, playing, closing, moving on at the end of each, wrapping after the last.
 #include "audio/MusicPlayer.h"
-#include "app/GameFiles.h"
+#include "system/GameFiles.h"
 #include "settings/SettingsRecord.h"
 
 std::string SongFileName(int songNumber) {

@@ -4,7 +4,7 @@
 #include <mmsystem.h>
 #include <functional>
 #include <string>
-#include "app/LateImports.h"
+#include "system/LateImports.h"
 
 // The multimedia command call the music makes (mciSendCommand); tests put a script in its place.
 using MciCommand = std::function<MCIERROR(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters)>;

@@ -3,8 +3,8 @@
 #include "BackArtist.h"
 #include "CardShape.h"
 #include "FaceArtist.h"
-#include "render/MemoryDC.h"
-#include "render/SelectedObject.h"
+#include "system/MemoryDC.h"
+#include "system/SelectedObject.h"
 
 CardImages::CardImages(int width, int height)
     : width(width), height(height), source(nullptr), maskSource(nullptr) {

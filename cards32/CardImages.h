@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 #include "SampledCanvas.h"
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
 
 class CardImages {
 public:

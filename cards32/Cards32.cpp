@@ -3,7 +3,7 @@
 #include <memory>
 #include "CardImages.h"
 #include "CardShape.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 namespace {
 const int FaceUpMode = 0;

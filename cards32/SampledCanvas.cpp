@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include "render/GdiObject.h"
-#include "render/SelectedObject.h"
+#include "system/GdiObject.h"
+#include "system/SelectedObject.h"
 
 namespace {
 DWORD ToDibColour(COLORREF colour) {

@@ -1,7 +1,7 @@
 // The Options dialog: loading and showing the working copy, the control commands, colours and OK.
 #include "dialogs/OptionsDialog.h"
 #include <commdlg.h>
-#include "app/LateImports.h"
+#include "system/LateImports.h"
 #include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"

@@ -6,9 +6,9 @@
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
-#include "render/GdiObject.h"
-#include "render/SelectedObject.h"
-#include "render/WindowDC.h"
+#include "system/GdiObject.h"
+#include "system/SelectedObject.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
 

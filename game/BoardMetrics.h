@@ -1,6 +1,6 @@
 // The lengths of the board's layout at one display density: the tick, and every length derived from it.
 #pragma once
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 // The vertical grid rests on the tick: a card step is two ticks, a drop step four, and a new card enters
 // twelve card steps before the stack bases.

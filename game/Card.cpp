@@ -2,7 +2,7 @@
 #include "game/Card.h"
 #include <algorithm>
 #include "game/BoardHost.h"
-#include "render/MemoryDC.h"
+#include "system/MemoryDC.h"
 #include "settings/SettingsRecord.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "game/BoardHost.h"
 #include "game/Random.h"
 #include "game/Stack.h"
-#include "render/MemoryDC.h"
+#include "system/MemoryDC.h"
 #include "settings/SettingsRecord.h"
 
 namespace {

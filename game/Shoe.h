@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 #include "game/Card.h"
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
 
 struct BoardHost;
 

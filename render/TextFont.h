@@ -1,8 +1,8 @@
 // The font of the board's text: the stock system font at 96 dpi, a TrueType font of its size scaled elsewhere.
 #pragma once
 #include <windows.h>
-#include "render/DisplayScale.h"
-#include "render/GdiObject.h"
+#include "system/DisplayScale.h"
+#include "system/GdiObject.h"
 
 class TextFont {
 public:

@@ -9,7 +9,7 @@
 #include "BenchTable.h"
 #include "GameBench.h"
 #include "InProcessBench.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 namespace {
 int Argument(int argc, char** argv, int index, int fallback) {

@@ -10,9 +10,9 @@
 #include "ProcessWindows.h"
 #include "Samples.h"
 #include "Waiting.h"
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
-#include "render/WindowDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 
 namespace {

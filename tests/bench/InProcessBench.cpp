@@ -9,7 +9,7 @@
 #include "game/Card.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 #include "game/StackList.h"
 #include "resources/ResourceIds.h"
 #include "support/BoardTestWindow.h"

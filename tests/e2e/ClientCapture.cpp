@@ -2,9 +2,9 @@
 #include "ClientCapture.h"
 #include <cstdio>
 #include <cstring>
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
-#include "render/WindowDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
+#include "system/WindowDC.h"
 
 namespace {
 COLORREF FromDib(uint32_t value) {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include "GameSession.h"
 #include "Waiting.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 namespace {
 struct Move {

@@ -2,7 +2,7 @@
 #include "support/BoardTestWindow.h"
 #include "dialogs/LevelUpNotice.h"
 #include "game/Board.h"
-#include "render/WindowDC.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
 

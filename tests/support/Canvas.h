@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <cstdint>
 #include <vector>
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
 
 class Canvas {
 public:

@@ -6,7 +6,7 @@
 #include <string>
 #include "app/App.h"
 #include "game/Board.h"
-#include "render/WindowDC.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/GameTestEnvironment.h"
 #include "support/MessageBoxAnswerer.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 #include "MainWindowFixture.h"
-#include "app/GameFiles.h"
+#include "system/GameFiles.h"
 #include <shellapi.h>
 #include "game/Shoe.h"
 #include "game/Stack.h"

@@ -9,7 +9,7 @@
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
-#include "render/WindowDC.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/BoardTestWindow.h"
 #include "support/GameTestEnvironment.h"

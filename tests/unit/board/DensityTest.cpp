@@ -2,7 +2,7 @@
 #include <windows.h>
 #include "BoardFixture.h"
 #include "app/App.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 
 namespace {
 struct Density {

@@ -6,7 +6,7 @@
 #include "app/App.h"
 #include "game/Board.h"
 #include "render/CardLibrary.h"
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 #include "resources/ResourceIds.h"
 #include "support/BoardTestWindow.h"
 #include "support/Canvas.h"

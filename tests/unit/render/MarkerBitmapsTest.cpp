@@ -1,8 +1,8 @@
 // The two bitmaps of the empty-stack marker, as the executable's resources carry them.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include "render/GdiObject.h"
-#include "render/MemoryDC.h"
+#include "system/GdiObject.h"
+#include "system/MemoryDC.h"
 #include "resources/ResourceIds.h"
 
 namespace {

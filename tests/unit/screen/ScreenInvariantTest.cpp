@@ -10,7 +10,7 @@
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
-#include "render/WindowDC.h"
+#include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/Canvas.h"
 #include "unit/app/MainWindowFixture.h"

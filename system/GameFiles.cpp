@@ -1,5 +1,5 @@
 // Where the game finds its own files (songs, help page): the current folder first, then the program's folder.
-#include "app/GameFiles.h"
+#include "system/GameFiles.h"
 #include <windows.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // Reads the display's dots per inch and scales lengths to it.
-#include "render/DisplayScale.h"
+#include "system/DisplayScale.h"
 #include <cmath>
-#include "render/WindowDC.h"
+#include "system/WindowDC.h"
 
 namespace {
 using GetDpiForSystemFunction = UINT(WINAPI*)();

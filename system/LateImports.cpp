@@ -2,7 +2,7 @@
 // comdlg32 and shell32 bring a dozen more DLLs with them and winmm starts its drivers, which together
 // take longer than the rest of the start-up, while only the colour chooser, the help file and the music
 // need them. The game calls these entries instead of the imported functions, so the DLLs are never imported.
-#include "app/LateImports.h"
+#include "system/LateImports.h"
 #include <shellapi.h>
 
 namespace {
