@@ -2,11 +2,12 @@
 #pragma once
 #include <windows.h>
 #include "SampledCanvas.h"
+#include "system/CardSize.h"
 
 class CardShape {
 public:
-    static const int Width = 71;
-    static const int Height = 96;
+    static const int Width = CardSize::BaseWidth;
+    static const int Height = CardSize::BaseHeight;
     // How many times finer than the card the artists draw.
     static const int Scale = 4;
     // The colour that marks the canvas outside the rounded corners; no artist paints with it.

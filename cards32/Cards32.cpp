@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <memory>
 #include "CardImages.h"
-#include "CardShape.h"
+#include "system/CardSize.h"
 #include "system/DisplayScale.h"
 
 namespace {
@@ -29,9 +29,8 @@ extern "C" {
 BOOL WINAPI cdtInit(int* width, int* height) {
     if (!width || !height) return FALSE;
     if (users == 0) {
-        const DisplayScale display(DisplayScale::SystemDpi());
-        std::unique_ptr<CardImages> made(
-            new CardImages(display.Scale(CardShape::Width), display.Scale(CardShape::Height)));
+        const CardSize size{DisplayScale(DisplayScale::SystemDpi())};
+        std::unique_ptr<CardImages> made(new CardImages(size.Width(), size.Height()));
         if (!made->IsReady()) return FALSE;
         images = std::move(made);
     }
