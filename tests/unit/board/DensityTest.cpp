@@ -1,7 +1,8 @@
-// The board, the window sizes and the card size at 96, 144 and 192 dots per inch.
+// The board, the window sizes and the card size at 96, 120, 144 and 192 dots per inch.
 #include <windows.h>
 #include "BoardFixture.h"
 #include "app/App.h"
+#include "settings/Registry.h"
 #include "system/DisplayScale.h"
 
 namespace {
@@ -9,12 +10,13 @@ struct Density {
     int dpi;
     int cardWidth, cardHeight;
     int tick, columnPitch, spawnY;
-    int minimumWidth, minimumHeight, tooSmall, defaultWidth;
+    int minimumWidth, minimumHeight, tooSmall, defaultWidth, defaultHeight;
 };
 const Density Densities[] = {
-    {96, 71, 96, 12, 91, 20, 449, 455, 458, 460},
-    {144, 107, 144, 18, 137, 30, 674, 683, 687, 690},
-    {192, 142, 192, 24, 182, 40, 898, 910, 916, 920},
+    {96, 71, 96, 12, 91, 20, 449, 455, 458, 460, 480},
+    {120, 89, 120, 15, 114, 25, 561, 569, 573, 575, 600},
+    {144, 107, 144, 18, 137, 30, 674, 683, 687, 690, 720},
+    {192, 142, 192, 24, 182, 40, 898, 910, 916, 920, 960},
 };
 
 class DensityTest : public BoardFixture {
@@ -36,6 +38,7 @@ protected:
 }  // namespace
 
 TEST_F(DensityTest, ACardFallsAndMovesByScaledStepsAndLandsAfterTheSameTicks) {
+    Settings.CollapseRegime = 0;  // nothing collapses, whatever the cards dealt at each density
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         NewScaledGame(d);
@@ -57,12 +60,24 @@ TEST_F(DensityTest, ACardFallsAndMovesByScaledStepsAndLandsAfterTheSameTicks) {
     }
 }
 
-TEST_F(DensityTest, WindowSizesScaleAndStoredPlacementsStayInPixels) {
+TEST_F(DensityTest, WindowSizesScaleAndStoredSizesKeepTheirInches) {
+    ScopedSettings keep;  // loading the settings sets every option
     const DisplayScale saved = TheApp.Display;
     const int width = TheApp.Width, height = TheApp.Height;
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         TheApp.Display = DisplayScale(d.dpi);
+        // The default size as a release that knew only 96 dpi stored it, then as this one did at 192 dpi.
+        for (const int storedDpi : {0, 192}) {
+            RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+            RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", storedDpi ? 920 : 460);
+            RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", storedDpi ? 960 : 480);
+            if (storedDpi) RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "PlacementDpi", storedDpi);
+            TheApp.LoadSettings();
+            EXPECT_EQ(TheApp.Width, d.defaultWidth) << storedDpi;
+            EXPECT_EQ(TheApp.Height, d.defaultHeight) << storedDpi;
+        }
+        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
         RECT rect = {0, 0, 100, 100};
         TheApp.OnSizing(nullptr, WMSZ_BOTTOMRIGHT, &rect);
         EXPECT_EQ(rect.right, d.minimumWidth);
