@@ -24,7 +24,7 @@ struct PlacementCase {
     const char* what;
     int left, top, width, height;                          // stored
     int expectLeft, expectTop, expectWidth, expectHeight;  // the window it starts with
-    int storedDpi;                                         // 0: none stored
+    int storedDpi = 0;                                     // 0: none stored
 };
 
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

@@ -64,20 +64,16 @@ TEST_F(DensityTest, WindowSizesScaleAndStoredSizesKeepTheirInches) {
     ScopedSettings keep;  // loading the settings sets every option
     const DisplayScale saved = TheApp.Display;
     const int width = TheApp.Width, height = TheApp.Height;
+    // The default window as stored at 192 dpi.
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 920);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 960);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "PlacementDpi", 192);
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         TheApp.Display = DisplayScale(d.dpi);
-        // The default size as a release that knew only 96 dpi stored it, then as this one did at 192 dpi.
-        for (const int storedDpi : {0, 192}) {
-            RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
-            RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", storedDpi ? 920 : 460);
-            RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", storedDpi ? 960 : 480);
-            if (storedDpi) RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "PlacementDpi", storedDpi);
-            TheApp.LoadSettings();
-            EXPECT_EQ(TheApp.Width, d.defaultWidth) << storedDpi;
-            EXPECT_EQ(TheApp.Height, d.defaultHeight) << storedDpi;
-        }
-        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+        TheApp.LoadSettings();
+        EXPECT_EQ(TheApp.Width, d.defaultWidth);
+        EXPECT_EQ(TheApp.Height, d.defaultHeight);
         RECT rect = {0, 0, 100, 100};
         TheApp.OnSizing(nullptr, WMSZ_BOTTOMRIGHT, &rect);
         EXPECT_EQ(rect.right, d.minimumWidth);
@@ -91,6 +87,7 @@ TEST_F(DensityTest, WindowSizesScaleAndStoredSizesKeepTheirInches) {
         TheApp.FitPlacementToScreen(4000, 4000, 32, 32);
         EXPECT_EQ(TheApp.Width, d.defaultWidth);
     }
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
     TheApp.Display = saved;
     TheApp.Width = width;
     TheApp.Height = height;

@@ -185,14 +185,11 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
         EXPECT_EQ("", DifferenceFromRepaint()) << dpi << " dpi";
     };
     changeTo(192, at192);
-    EXPECT_EQ(TheApp.CardWidth, 142);
-    EXPECT_EQ(TheApp.CardHeight, 192);
-    EXPECT_EQ(board.Column(), 1);
-    EXPECT_EQ(board.FallTicks(), 3);
+    EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight), std::make_pair(142, 192));
+    EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
     EXPECT_EQ(shoe.FallingX(), TheApp.CurrentBoard()->Stacks().At(1)->X());
     EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 3 * 24);
-    // The library draws the card at this size itself.
-    Canvas card(142, 192);
+    Canvas card(142, 192);  // the library draws the card at this size itself
     TheApp.cardLibrary.DrawCardSized(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
     EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), 142, 192), card.Block(0, 0, 142, 192));
     changeTo(96, at96);
