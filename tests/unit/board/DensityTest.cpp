@@ -2,7 +2,6 @@
 #include <windows.h>
 #include "BoardFixture.h"
 #include "app/App.h"
-#include "settings/Registry.h"
 #include "system/DisplayScale.h"
 
 namespace {
@@ -10,13 +9,13 @@ struct Density {
     int dpi;
     int cardWidth, cardHeight;
     int tick, columnPitch, spawnY;
-    int minimumWidth, minimumHeight, tooSmall, defaultWidth, defaultHeight;
+    int minimumWidth, minimumHeight, tooSmall, defaultWidth;
 };
 const Density Densities[] = {
-    {96, 71, 96, 12, 91, 20, 449, 455, 458, 460, 480},
-    {120, 89, 120, 15, 114, 25, 561, 569, 573, 575, 600},
-    {144, 107, 144, 18, 137, 30, 674, 683, 687, 690, 720},
-    {192, 142, 192, 24, 182, 40, 898, 910, 916, 920, 960},
+    {96, 71, 96, 12, 91, 20, 449, 455, 458, 460},
+    {120, 89, 120, 15, 114, 25, 561, 569, 573, 575},
+    {144, 107, 144, 18, 137, 30, 674, 683, 687, 690},
+    {192, 142, 192, 24, 182, 40, 898, 910, 916, 920},
 };
 
 class DensityTest : public BoardFixture {
@@ -60,20 +59,12 @@ TEST_F(DensityTest, ACardFallsAndMovesByScaledStepsAndLandsAfterTheSameTicks) {
     }
 }
 
-TEST_F(DensityTest, WindowSizesScaleAndStoredSizesKeepTheirInches) {
-    ScopedSettings keep;  // loading the settings sets every option
+TEST_F(DensityTest, WindowSizesScaleAndStoredPlacementsStayInPixels) {
     const DisplayScale saved = TheApp.Display;
     const int width = TheApp.Width, height = TheApp.Height;
-    // The default window as stored at 192 dpi.
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 920);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 960);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "PlacementDpi", 192);
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         TheApp.Display = DisplayScale(d.dpi);
-        TheApp.LoadSettings();
-        EXPECT_EQ(TheApp.Width, d.defaultWidth);
-        EXPECT_EQ(TheApp.Height, d.defaultHeight);
         RECT rect = {0, 0, 100, 100};
         TheApp.OnSizing(nullptr, WMSZ_BOTTOMRIGHT, &rect);
         EXPECT_EQ(rect.right, d.minimumWidth);
@@ -87,7 +78,6 @@ TEST_F(DensityTest, WindowSizesScaleAndStoredSizesKeepTheirInches) {
         TheApp.FitPlacementToScreen(4000, 4000, 32, 32);
         EXPECT_EQ(TheApp.Width, d.defaultWidth);
     }
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
     TheApp.Display = saved;
     TheApp.Width = width;
     TheApp.Height = height;

@@ -80,7 +80,6 @@ TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
     RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 460);
     RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 480);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "MinMax", 0);
     TheApp.LoadSettings();
     RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
     TheApp.FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 32, 32);

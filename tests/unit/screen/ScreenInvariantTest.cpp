@@ -187,17 +187,15 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
     changeTo(192, at192);
     EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight), std::make_pair(142, 192));
     EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
-    EXPECT_EQ(shoe.FallingX(), TheApp.CurrentBoard()->Stacks().At(1)->X());
-    EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 3 * 24);
+    EXPECT_EQ(std::make_pair(shoe.FallingX(), shoe.FallingY()),
+              std::make_pair(TheApp.CurrentBoard()->Stacks().At(1)->X(), board.SpawnY() + 3 * 24));
     Canvas card(142, 192);  // the library draws the card at this size itself
     TheApp.cardLibrary.DrawCardSized(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
     EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), 142, 192), card.Block(0, 0, 142, 192));
     changeTo(96, at96);
     EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
     changeTo(192, at192);
-    TheApp.SetPaused(window, false);
-    SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
-    TheApp.SetPaused(window, true);
+    SendMessageA(window, WM_TIMER, DROP_TIMER, 0);  // a tick; the game stays paused for the comparison
     EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 4 * 24);
     EXPECT_EQ("", DifferenceFromRepaint());
     changeTo(96, at96);
