@@ -15,6 +15,7 @@
 #include "game/Board.h"
 #include "game/FallDirection.h"
 #include "game/Random.h"
+#include "system/CardSize.h"
 #include "system/GdiObject.h"
 #include "system/SelectedObject.h"
 #include "resources/ResourceIds.h"
@@ -72,6 +73,13 @@ int ReadSignedSetting(const char* name, int defaultValue) {
 void WriteSetting(const char* name, int value) {
     RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, static_cast<DWORD>(value));
 }
+
+// The stored placement's sizes are pixels at the density stored with them; values stored without one were
+// written at 96 dpi. A missing size is the default at that density.
+int ReadWindowSize(const char* name, int sizeAt96, const DisplayScale& stored, const DisplayScale& display) {
+    return display.ScaleFrom(ReadSignedSetting(name, stored.Scale(sizeAt96)), stored);
+}
+const char* const PlacementDpiName = "PlacementDpi";
 }  // namespace
 
 App::App()
@@ -98,8 +106,7 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
         return false;
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
     LoadMarkerBitmaps();
-    CardWidth = cardLibrary.CardWidth();
-    CardHeight = cardLibrary.CardHeight();
+    TakeCardSize();
 
     NewGame(window);
     if (Settings.ShowWelcome)
@@ -117,6 +124,7 @@ HWND App::CreateMainWindow(int showCommand) {
         ReportLastError();
         return nullptr;
     }
+    AdoptWindowDensity(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     // A first run starts maximized.
@@ -124,6 +132,27 @@ HWND App::CreateMainWindow(int showCommand) {
     if (!UpdateWindow(window))
         ReportLastError();
     return window;
+}
+
+void App::AdoptWindowDensity(HWND window) {
+    const DisplayScale own(DisplayScale::WindowDpi(window));
+    if (own.Dpi() == Display.Dpi())
+        return;
+    Width = own.ScaleFrom(Width, Display);
+    Height = own.ScaleFrom(Height, Display);
+    Display = own;
+    SetWindowPos(window, nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void App::TakeCardSize() {
+    if (Display.Dpi() == DisplayScale::SystemDpi() && cardLibrary.IsLoaded()) {
+        CardWidth = cardLibrary.CardWidth();
+        CardHeight = cardLibrary.CardHeight();
+        return;
+    }
+    const CardSize card(Display);
+    CardWidth = card.Width();
+    CardHeight = card.Height();
 }
 
 void App::ChooseTonePlayer() {
@@ -153,12 +182,7 @@ void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth,
 
 void App::Cleanup(HWND) {
     cardLibrary.Unload();
-    if (RingBitmap != nullptr)
-        DeleteObject(RingBitmap);
-    RingBitmap = nullptr;
-    if (OutlineBitmap != nullptr)
-        DeleteObject(OutlineBitmap);
-    OutlineBitmap = nullptr;
+    ReleaseMarkerBitmaps();
     ReleaseBoard();
     // A song left open would play on after the window has gone.
     music.StopAndIgnoreNotice();
@@ -177,7 +201,17 @@ App::BoardCall::~BoardCall() {
         app.releasedBoards.clear();
 }
 
+void App::ReleaseMarkerBitmaps() {
+    if (RingBitmap != nullptr)
+        DeleteObject(RingBitmap);
+    RingBitmap = nullptr;
+    if (OutlineBitmap != nullptr)
+        DeleteObject(OutlineBitmap);
+    OutlineBitmap = nullptr;
+}
+
 void App::LoadMarkerBitmaps() {
+    ReleaseMarkerBitmaps();
     const MarkerBitmapSet* set = MarkerBitmapSets;
     while (set->dpi > Display.Dpi() && set->dpi != DisplayScale::BaseDpi)
         ++set;
@@ -190,8 +224,9 @@ BoardHost App::MakeBoardHost() {
     host.cardWidth = CardWidth;
     host.cardHeight = CardHeight;
     host.metrics = BoardMetrics(Display);
-    host.drawCard = [this](HDC dc, int x, int y, int card, int mode, COLORREF background) {
-        cardLibrary.DrawCard(dc, x, y, card, mode, background);
+    host.drawCard = [this, width = CardWidth, height = CardHeight](HDC dc, int x, int y, int card, int mode,
+                                                                   COLORREF background) {
+        cardLibrary.DrawCardSized(dc, x, y, width, height, card, mode, background);
     };
     host.ringBitmap = RingBitmap;
     host.outlineBitmap = OutlineBitmap;
@@ -228,10 +263,10 @@ void App::LoadSettings() {
     Settings.DeriveMinCollapse();
     Top = ReadSignedSetting("Top", 0);
     Left = ReadSignedSetting("Left", 0);
-    // Stored sizes are pixels; only the defaults scale.
-    const WindowSizes sizes(Display);
-    Width = ReadSignedSetting("Width", sizes.defaultWidth);
-    Height = ReadSignedSetting("Height", sizes.defaultHeight);
+    // The position is kept in the screen's pixels; the size keeps its inches.
+    const DisplayScale stored(ReadSignedSetting(PlacementDpiName, DisplayScale::BaseDpi));
+    Width = ReadWindowSize("Width", DefaultWindowWidth, stored, Display);
+    Height = ReadWindowSize("Height", DefaultWindowHeight, stored, Display);
     MinMax = ReadSignedSetting("MinMax", 0);
 }
 
@@ -257,6 +292,7 @@ void App::SaveSettings() {
     WriteSetting("Width", Width);
     WriteSetting("Height", Height);
     WriteSetting("MinMax", MinMax);
+    WriteSetting(PlacementDpiName, Display.Dpi());
 }
 
 int App::ReadFirstBoot() { return ReadSignedSetting("FirstBoot", 1); }
@@ -416,6 +452,22 @@ int App::OnSizing(HWND, WPARAM edge, RECT* rect) {
     if (tooNarrow && (edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT))
         rect->right = rect->left + minimumWidth;
     return 1;
+}
+
+int App::OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
+    Display = DisplayScale(dpi);
+    TakeCardSize();
+    LoadMarkerBitmaps();
+    if (board != nullptr) {
+        BoardCall call(*this);
+        board->ChangeHost(MakeBoardHost());
+    }
+    if (suggested != nullptr)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    return 0;
 }
 
 int App::OnEraseBkgnd(HWND window, HDC dc) {

@@ -11,6 +11,11 @@
 
 class Board;
 
+// Sent from Windows 8.1 on when the window's density changes; the headers name it only for newer targets.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 const int TextBufferSize = 100;
 extern char AppTitle[TextBufferSize];         // "Zarnock", from the string table
 extern char WindowClassName[TextBufferSize];  // "ZARNOCK"
@@ -45,6 +50,9 @@ public:
     int OnKeyDown(HWND window, WPARAM virtualKey);
     int OnTimer(HWND window, UINT_PTR timerId);
     int OnSizing(HWND window, WPARAM edge, RECT* rect);
+    // WM_DPICHANGED: the window takes the suggested rectangle (when given), and the cards, markers, text and
+    // layout follow the new density while the game goes on where it was.
+    int OnDpiChanged(HWND window, int dpi, const RECT* suggested);
     int OnEraseBkgnd(HWND window, HDC dc);
     int SavePlacement(HWND window);
     // WM_ENDSESSION: the placement is saved whether or not the session really ends.
@@ -63,14 +71,16 @@ public:
     Board* CurrentBoard() const { return board.get(); }
     // What a board of this application draws with and reports to.
     BoardHost MakeBoardHost();
-    // Loads the marker bitmaps drawn for the display's density (the largest set not above it).
+    // Loads the marker bitmaps drawn for the display's density (the largest set not above it), releasing
+    // those loaded before.
     void LoadMarkerBitmaps();
 
     // How help and the web page are opened; tests put their own function here.
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     ShellExecuteFunction shellExecute;
 
-    // The display's density, read once at start-up; every length of the window and the board scales with it.
+    // The window's density, read when it is made and changed by WM_DPICHANGED; every length of the window
+    // and the board scales with it. The stored placement carries it.
     DisplayScale Display;
     CardLibrary cardLibrary;
     int CardWidth;
@@ -100,6 +110,12 @@ private:
     HWND CreateMainWindow(int showCommand);
     // Tones go through the system's Beep on the NT platform family, else through the speaker ports.
     void ChooseTonePlayer();
+    // Takes the density of the screen the new window is on; when it is not the one the placement was read
+    // at, the window's size is scaled to it.
+    void AdoptWindowDensity(HWND window);
+    // The card size at Display: the library's own at the system density, else the scaled card.
+    void TakeCardSize();
+    void ReleaseMarkerBitmaps();
     bool ResumeAllowed() const;
     // Drops the current board. While one of its operations is still running (a modal loop inside it
     // handled a new game or the window's destruction), the board lives on until that operation returns.

@@ -64,6 +64,8 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_SIZING:
         TheApp.OnSizing(window, wParam, reinterpret_cast<RECT*>(lParam));
         return 0;
+    case WM_DPICHANGED:
+        return TheApp.OnDpiChanged(window, LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
     case MM_MCINOTIFY:
         TheApp.OnMusicNotify(window, wParam, lParam);
         return 0;

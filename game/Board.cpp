@@ -53,9 +53,10 @@ void PutText(HDC dc, int x, int y, const char* text) {
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), textFont(this->host.metrics.display), shoe(new Shoe(this->host)),
+    : host(host), textFont(new TextFont(this->host.metrics.display)), shoe(new Shoe(this->host)),
       stacks(new StackList(this->host)), boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0),
-      spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), landingInProgress(false) {
+      spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), fallTicks(0),
+      landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
     // The first deal fills the empty deck; that refill never ends a game.
     shoe->DealNext(window);
@@ -87,11 +88,23 @@ void Board::PlaceFallingCard(HWND window, HDC dc) {
         }
         shoe->SetFallingPos(ColumnX(column), spawnY);
         fallingPlaced = true;
+        fallTicks = 0;
     }
     // After a no-room ending the card stays where it found no room, in every repaint too.
     shoe->DrawFalling(dc);
     if (!host.isGameOver() && !landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1)
         host.gameOver(window, 0);
+}
+
+void Board::ChangeHost(const BoardHost& newHost) {
+    // The screen saved under the falling card is of the old size; the repaint saves it again.
+    shoe->ReleaseBackground();
+    host = newHost;
+    textFont.reset(new TextFont(host.metrics.display));
+    lastWinningsCell = RECT();
+    stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
+    if (fallingPlaced && shoe->Falling())
+        shoe->SetFallingPos(ColumnX(column), spawnY + fallTicks * host.metrics.tick * FallDirection());
 }
 
 bool Board::CardInPlay() const {
@@ -104,6 +117,7 @@ void Board::Tick(HWND window) {
         WindowDC dc(window);
         shoe->MoveBy(0, host.metrics.tick * FallDirection(), dc);
     }
+    ++fallTicks;
     CheckLanding(window);
 }
 
@@ -292,7 +306,7 @@ void Board::BeneathFallingCard(HDC dc, const std::function<void()>& draw) {
 }
 
 void Board::DrawStatus(HDC dc) {
-    SelectedObject font(dc, textFont.Get());
+    SelectedObject font(dc, textFont->Get());
     SetTextColor(dc, Settings.ForegroundColor);
     const COLORREF previousBackground = SetBkColor(dc, Settings.BackgroundColor);
     DrawWinnings(dc);
@@ -359,7 +373,7 @@ RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
 void Board::ErasePlayerCaptions(HDC dc) {
     Brush background(CreateSolidBrush(Settings.BackgroundColor));
     if (!background) return;
-    SelectedObject font(dc, textFont.Get());
+    SelectedObject font(dc, textFont->Get());
     for (int i = 0; i < stacks->Count(); ++i) {
         char text[CaptionTextSize];
         const RECT place = PlayerCaption(dc, i, text, sizeof text);
@@ -402,6 +416,7 @@ int Board::Column() const { return column; }
 int Board::HomeColumn() const { return homeColumn; }
 int Board::SpawnX() const { return spawnX; }
 int Board::SpawnY() const { return spawnY; }
+int Board::FallTicks() const { return fallTicks; }
 int Board::Level() const { return level; }
 int Board::CardsThisLevel() const { return cardsThisLevel; }
 const RECT& Board::BoardRect() const { return boardRect; }

@@ -26,6 +26,10 @@ public:
     void Drop(HWND window);
     void Swap(HWND window);
     void LevelUp(HWND window);
+    // Lays the game out again for another host, as at a change of the window's density: every stack, the
+    // text and the falling card, which keeps its column and the ticks of its fall. Draws nothing: the caller
+    // repaints the whole window.
+    void ChangeHost(const BoardHost& newHost);
 
     int GetWinnings() const;
     void AddWinnings(int amount);
@@ -50,6 +54,8 @@ public:
     int HomeColumn() const;
     int SpawnX() const;
     int SpawnY() const;
+    // The ticks the falling card has fallen since it was placed over its column.
+    int FallTicks() const;
     int Level() const;
     int CardsThisLevel() const;
     const RECT& BoardRect() const;
@@ -93,9 +99,10 @@ private:
     // destroyed: the operation that called it then stops.
     static bool WindowGone(HWND window);
 
-    const BoardHost host;
-    // The status line and the captions are drawn in it, at the display's density.
-    const TextFont textFont;
+    // The shoe and the stacks keep a reference to it; ChangeHost replaces its contents.
+    BoardHost host;
+    // The status line and the captions are drawn in it, at the host's density.
+    std::unique_ptr<TextFont> textFont;
     std::unique_ptr<Shoe> shoe;
     std::unique_ptr<StackList> stacks;
     RECT boardRect;
@@ -111,6 +118,8 @@ private:
     int cardsThisLevel;
     // The card dealt last has been placed over its column (it is dealt at (0, 0), unplaced).
     bool fallingPlaced;
+    // Ticks since the falling card was placed: its height at any density.
+    int fallTicks;
     // Set while Land runs up to its own placement of the next card: a paint handled inside the
     // level-up notice then places and draws the card but leaves the no-room test to Land, so that no
     // game-over flow (and no new game from it) runs while Land and LevelUp are still using this board.

@@ -254,3 +254,9 @@ void Shoe::RestoreBackground(HDC dc) {
 }
 
 void Shoe::DiscardBackground() { backgroundSaved = 0; }
+
+void Shoe::ReleaseBackground() {
+    DiscardBackground();
+    backgroundCopy.reset();  // puts back what it held before `background`
+    background.Reset();
+}

@@ -44,6 +44,9 @@ public:
     void HideFalling(HDC dc);
     void RedrawFalling(HDC dc);
     bool BackgroundSaved() const;
+    // Forgets the screen saved under the card and releases its bitmap, made again at the host's card size
+    // when the card is next drawn.
+    void ReleaseBackground();
 
     // The deck as it stands: deck[0] is the bottom, deck[Top()] the next card to deal.
     int Top() const;

@@ -57,6 +57,8 @@ check "the installer is a 32-bit program" same "$(pe_machine "$release_setup")" 
 manifest_names() { strings "$1" | grep -c "processorArchitecture=\"$2\"" | grep -qx 2; }
 check "the game's manifest names x86 for itself and its common controls" \
     manifest_names "$release_build/bin/zarnock.exe" x86
+check "the game's manifest declares per-monitor awareness, v2 first, system awareness before it" bash -c \
+    "strings '$release_build/bin/zarnock.exe' | grep -cE 'true/pm</dpiAware>|>PerMonitorV2, PerMonitor<' | grep -qx 2"
 check "the installer: ProductVersion $version" same "$(version_text "$release_setup" ProductVersion)" "$version"
 check "the zip holds exactly the game's files" \
     same "$(unzip -Z1 "$release_zip" | grep -v '/$' | sort)" "$(echo "$game_files" | sed 's|^|Zarnock/|')"

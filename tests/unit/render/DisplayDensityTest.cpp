@@ -1,4 +1,4 @@
-// The card library and the board's text at the display's density (run at 96, 144 and 192 dpi).
+// The card library and the board's text at the display's density (run at 96, 120, 144 and 192 dpi).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
@@ -8,6 +8,7 @@
 #include "render/CardLibrary.h"
 #include "system/DisplayScale.h"
 #include "resources/ResourceIds.h"
+#include "settings/Registry.h"
 #include "support/BoardTestWindow.h"
 #include "support/Canvas.h"
 #include "support/GameTestEnvironment.h"
@@ -17,8 +18,11 @@ struct Density {
     int dpi;
     int cardWidth, cardHeight;
     int statusTextHeight;
+    int windowWidth, windowHeight;  // the window a placement stored at 96 dpi (460 x 480) opens with
 };
-const Density Densities[] = {{96, 71, 96, 16}, {144, 107, 144, 24}, {192, 142, 192, 32}};
+const Density Densities[] = {
+    {96, 71, 96, 16, 460, 480}, {120, 89, 120, 20, 575, 600}, {144, 107, 144, 24, 690, 720},
+    {192, 142, 192, 32, 920, 960}};
 const COLORREF Paper = RGB(10, 200, 30);
 
 const Density* DisplayDensity() {
@@ -68,14 +72,19 @@ TEST_F(DisplayDensityTest, CardsAreDrawnNativelyAtTheScaledSize) {
     }
 }
 
-// A first run's window (the default size, as the start-up rules bring it onto a large screen) holds the
-// whole board, and its text is drawn at the density: the line scaled, the letters filling it.
+// The default placement, stored by a release that knew only 96 dpi, opens a window that holds the whole
+// board, and its text is drawn at the density: the line scaled, the letters filling it.
 TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     PrepareGameForTests();
     ScopedSettings settings;
     const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
-    TheApp.Width = TheApp.Height = 100000;
-    TheApp.FitPlacementToScreen(99999, 99999, 32, 32);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 460);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 480);
+    TheApp.LoadSettings();
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    TheApp.FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 32, 32);
+    EXPECT_EQ(TheApp.Width, density->windowWidth);
+    EXPECT_EQ(TheApp.Height, density->windowHeight);
     HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "Zarnock", WS_OVERLAPPEDWINDOW, 0, 0, TheApp.Width,
                                   TheApp.Height, nullptr, LoadMenuA(GetModuleHandleA(nullptr),
                                   MAKEINTRESOURCEA(IDR_MAIN_MENU)), GetModuleHandleA(nullptr), nullptr);

@@ -27,6 +27,9 @@ protected:
                                  TheApp.Display.Scale(470), TheApp.Display.Scale(500),
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, window);
+        TakeClientSize();
+    }
+    void TakeClientSize() {
         GetClientRect(window, &client);
         shown = std::make_unique<Canvas>(client.right, client.bottom);
         painted = std::make_unique<Canvas>(client.right, client.bottom);
@@ -156,5 +159,45 @@ TEST_F(ScreenInvariantTest, PerfectMatchBonusShowsInTheWinningsAtOnce) {
     TheApp.GameOver(window, 2);
     EXPECT_EQ(10000, TheApp.CurrentBoard()->GetWinnings());
     EXPECT_EQ("", DifferenceFromRepaint());
+}
+// Windows' message of a new density mid-game, and back: the window takes the suggested rectangle each time.
+TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
+    if (TheApp.Display.Dpi() != DisplayScale::BaseDpi) GTEST_SKIP() << "the change is sent from 96 dpi";
+    ScopedSettings keep;
+    SeedRandom(1000);
+    const RECT at96 = {0, 0, 500, 380}, at192 = {0, 0, 1000, 760};  // twice as large still fits the desktop
+    SetWindowPos(window, nullptr, 0, 0, at96.right, at96.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    NewGame();
+    for (int tick = 0; tick < 3; ++tick) SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
+    SendMessageA(window, WM_KEYDOWN, VK_LEFT, 0);
+    TheApp.SetPaused(window, true);
+    const Board& board = *TheApp.CurrentBoard();
+    const Shoe& shoe = TheApp.CurrentBoard()->GetShoe();
+    TakeClientSize();
+    ASSERT_EQ("", DifferenceFromRepaint());
+    const std::vector<uint32_t> before = shown->Pixels();
+    const auto changeTo = [&](int dpi, RECT rect) {
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+        RECT now;
+        GetWindowRect(window, &now);
+        EXPECT_TRUE(EqualRect(&now, &rect)) << dpi << " dpi";
+        TakeClientSize();
+        EXPECT_EQ("", DifferenceFromRepaint()) << dpi << " dpi";
+    };
+    changeTo(192, at192);
+    EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight), std::make_pair(142, 192));
+    EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
+    EXPECT_EQ(std::make_pair(shoe.FallingX(), shoe.FallingY()),
+              std::make_pair(TheApp.CurrentBoard()->Stacks().At(1)->X(), board.SpawnY() + 3 * 24));
+    Canvas card(142, 192);  // the library draws the card at this size itself
+    TheApp.cardLibrary.DrawCardSized(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
+    EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), 142, 192), card.Block(0, 0, 142, 192));
+    changeTo(96, at96);
+    EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
+    changeTo(192, at192);
+    SendMessageA(window, WM_TIMER, DROP_TIMER, 0);  // a tick; the game stays paused for the comparison
+    EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 4 * 24);
+    EXPECT_EQ("", DifferenceFromRepaint());
+    changeTo(96, at96);
 }
 }  // namespace
