@@ -67,6 +67,12 @@ int CardLibrary::DrawCard(HDC dc, int x, int y, int card, int mode, COLORREF col
     return cdtDraw(dc, x, y, card, mode, colour);
 }
 
+int CardLibrary::DrawCardAt(HDC dc, int x, int y, int width, int height, int card, int mode,
+                            COLORREF colour) const {
+    if (!cdtDrawExt) return 0;
+    return cdtDrawExt(dc, x, y, width, height, card, mode, colour);
+}
+
 bool CardLibrary::IsLoaded() const { return module != nullptr; }
 
 int CardLibrary::CardWidth() const { return cardWidth; }

@@ -1,4 +1,4 @@
-// The board, the window sizes and the card size at 96, 144 and 192 dots per inch.
+// The board, the window sizes and the card size at 96, 120, 144, 168, 192 and 240 dots per inch.
 #include <windows.h>
 #include "BoardFixture.h"
 #include "app/App.h"
@@ -13,8 +13,11 @@ struct Density {
 };
 const Density Densities[] = {
     {96, 71, 96, 12, 91, 20, 449, 455, 458, 460},
+    {120, 89, 120, 15, 114, 25, 561, 569, 573, 575},
     {144, 107, 144, 18, 137, 30, 674, 683, 687, 690},
+    {168, 124, 168, 21, 159, 35, 786, 796, 802, 805},
     {192, 142, 192, 24, 182, 40, 898, 910, 916, 920},
+    {240, 178, 240, 30, 228, 50, 1123, 1138, 1145, 1150},
 };
 
 class DensityTest : public BoardFixture {
@@ -36,6 +39,7 @@ protected:
 }  // namespace
 
 TEST_F(DensityTest, ACardFallsAndMovesByScaledStepsAndLandsAfterTheSameTicks) {
+    Settings.CollapseRegime = 0;  // no collapse: whatever cards come, the two stay on the stack
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         NewScaledGame(d);
