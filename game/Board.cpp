@@ -328,13 +328,17 @@ void Board::DrawStackCaptions(HDC dc) {
 
         char player[CaptionTextSize];
         const RECT place = PlayerCaption(dc, i, player, sizeof player);
-        // A caption stands where the stack's next card lands. Once the stack has grown or shrunk, the old
-        // one was covered by the card that landed on it, or erased with the cards taken from under it.
-        const int nextCardY = stacks->NextCardY(i);
-        if (nextCardY != playerCaptionPlaces[i]) playerSpots[i].Forget();
-        playerCaptionPlaces[i] = nextCardY;
-        playerSpots[i].Write(dc, CaptionCentre(i), place.top, TextSpot::Centre, player);
+        PlayerCaptionSpot(i).Write(dc, CaptionCentre(i), place.top, TextSpot::Centre, player);
     }
+}
+
+TextSpot& Board::PlayerCaptionSpot(int index) {
+    // A caption stands where the stack's next card lands. Once the stack has grown or shrunk, the old one
+    // was covered by the card that landed on it, or erased with the cards taken from under it.
+    const int nextCardY = stacks->NextCardY(index);
+    if (nextCardY != playerCaptionPlaces[index]) playerSpots[index].Forget();
+    playerCaptionPlaces[index] = nextCardY;
+    return playerSpots[index];
 }
 
 RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
@@ -348,7 +352,7 @@ RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
 }
 
 void Board::ErasePlayerCaptions(HDC dc) {
-    for (TextSpot& spot : playerSpots) spot.Erase(dc, Settings.BackgroundColor);
+    for (int i = 0; i < StackCount; ++i) PlayerCaptionSpot(i).Erase(dc, Settings.BackgroundColor);
 }
 
 void Board::ForgetTextSpots() {

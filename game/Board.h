@@ -87,8 +87,10 @@ private:
     int CaptionCentre(int index) const;
     // Writes a stack's player caption and gives the cell it fills.
     RECT PlayerCaption(HDC dc, int index, char* text, int size) const;
-    // Fills the cells of the player captions as they stand with the background colour.
+    // Fills the cells of the player captions still on screen with the background colour.
     void ErasePlayerCaptions(HDC dc);
+    // The place of a stack's player caption, holding the last caption only while it is still on screen.
+    TextSpot& PlayerCaptionSpot(int index);
     // The texts on screen were painted over with the board (a paint): their places are forgotten.
     void ForgetTextSpots();
 

@@ -3,6 +3,7 @@
 #include "BoardFixture.h"
 #include "app/App.h"
 #include "system/DisplayScale.h"
+#include "support/Canvas.h"
 
 namespace {
 struct Density {
@@ -83,4 +84,28 @@ TEST_F(DensityTest, WindowSizesScaleAndStoredPlacementsStayInPixels) {
     TheApp.Display = saved;
     TheApp.Width = width;
     TheApp.Height = height;
+}
+
+// The winnings and the dealer captions written again over longer texts of their own, in the font of each
+// density, show what writing them once shows: the old text's wider cell is erased, not left to the spaces.
+TEST_F(DensityTest, ShorterTextsLeaveNothingOfTheLongerOnesBehind) {
+    const int Ace = 0, Three = 2;
+    Settings.DealerOption = 2;  // Medium: the captions name the up card, or are spaces for an empty hand
+    for (const Density& d : Densities) {
+        SCOPED_TRACE(d.dpi);
+        NewScaledGame(d);
+        RECT client;
+        GetClientRect(Window(), &client);
+        Canvas shown(client.right, client.bottom, Settings.BackgroundColor);
+        Canvas once(client.right, client.bottom, Settings.BackgroundColor);
+        board->AddWinnings(-1000000);
+        for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(20, Three);
+        board->DrawStatus(shown);
+        board->AddWinnings(1000000);
+        for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(i % 2 ? 0 : 21, Ace);
+        board->DrawStatus(shown);
+        board->DrawStatus(once);
+        EXPECT_EQ(shown.Differences(once), 0);
+        EXPECT_GT(once.CountOtherThan(Settings.BackgroundColor), 0);
+    }
 }
