@@ -50,18 +50,6 @@ struct WindowSizes {
     int tooSmall;  // what a stored size below the minimum becomes, in both directions
 };
 
-// The marker bitmaps drawn for each density, densest first; the 96-dpi set is the last.
-struct MarkerBitmapSet {
-    int dpi;
-    int ring;
-    int outline;
-};
-const MarkerBitmapSet MarkerBitmapSets[] = {
-    {192, IDB_RING_192, IDB_OUTLINE_192},
-    {144, IDB_RING_144, IDB_OUTLINE_144},
-    {DisplayScale::BaseDpi, IDB_RING, IDB_OUTLINE},
-};
-
 DWORD ReadSetting(const char* name, DWORD defaultValue) {
     return RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, defaultValue);
 }
@@ -84,7 +72,7 @@ const char* const PlacementDpiName = "PlacementDpi";
 
 App::App()
     : shellExecute(LateShellExecuteA), Display(), CardWidth(0), CardHeight(0), Top(0), Left(0),
-      Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0), RingBitmap(nullptr), OutlineBitmap(nullptr),
+      Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0), Markers(),
       NewEntryPending(0), NewEntryScore(0), instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), LastEndReason(-1),
       ProgramFolder(::ProgramFolder()), eraseFailureReported(0), boardCallDepth(0) {}
 
@@ -105,8 +93,8 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
     if (!cardLibrary.Load(window))
         return false;
     SeedRandom(static_cast<unsigned int>(std::time(nullptr)));
-    LoadMarkerBitmaps();
     TakeCardSize();
+    LoadMarkerBitmaps();
 
     NewGame(window);
     if (Settings.ShowWelcome)
@@ -182,8 +170,8 @@ void App::FitPlacementToScreen(int screenWidth, int screenHeight, int iconWidth,
 
 void App::Cleanup(HWND) {
     cardLibrary.Unload();
-    ReleaseMarkerBitmaps();
     ReleaseBoard();
+    Markers = MarkerBitmaps();
     // A song left open would play on after the window has gone.
     music.StopAndIgnoreNotice();
 }
@@ -201,35 +189,20 @@ App::BoardCall::~BoardCall() {
         app.releasedBoards.clear();
 }
 
-void App::ReleaseMarkerBitmaps() {
-    if (RingBitmap != nullptr)
-        DeleteObject(RingBitmap);
-    RingBitmap = nullptr;
-    if (OutlineBitmap != nullptr)
-        DeleteObject(OutlineBitmap);
-    OutlineBitmap = nullptr;
-}
-
-void App::LoadMarkerBitmaps() {
-    ReleaseMarkerBitmaps();
-    const MarkerBitmapSet* set = MarkerBitmapSets;
-    while (set->dpi > Display.Dpi() && set->dpi != DisplayScale::BaseDpi)
-        ++set;
-    RingBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(set->ring));
-    OutlineBitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(set->outline));
-}
+void App::LoadMarkerBitmaps() { Markers = MarkerBitmaps(instance, Display, CardWidth, CardHeight); }
 
 BoardHost App::MakeBoardHost() {
     BoardHost host;
     host.cardWidth = CardWidth;
     host.cardHeight = CardHeight;
     host.metrics = BoardMetrics(Display);
+    // The library renders the cards at the board's own size, whatever size it was started at.
     host.drawCard = [this, width = CardWidth, height = CardHeight](HDC dc, int x, int y, int card, int mode,
-                                                                   COLORREF background) {
-        cardLibrary.DrawCardSized(dc, x, y, width, height, card, mode, background);
+                                                                    COLORREF background) {
+        cardLibrary.DrawCardAt(dc, x, y, width, height, card, mode, background);
     };
-    host.ringBitmap = RingBitmap;
-    host.outlineBitmap = OutlineBitmap;
+    host.ringBitmap = Markers.Ring();
+    host.outlineBitmap = Markers.Outline();
     host.gameOver = [this](HWND window, int reason) { GameOver(window, reason); };
     host.isPaused = [this] { return Paused != 0; };
     host.isGameOver = [this] { return GameIsOver != 0; };

@@ -7,6 +7,7 @@
 #include "audio/MusicPlayer.h"
 #include "game/BoardHost.h"
 #include "render/CardLibrary.h"
+#include "render/MarkerBitmaps.h"
 #include "system/DisplayScale.h"
 
 class Board;
@@ -71,8 +72,8 @@ public:
     Board* CurrentBoard() const { return board.get(); }
     // What a board of this application draws with and reports to.
     BoardHost MakeBoardHost();
-    // Loads the marker bitmaps drawn for the display's density (the largest set not above it), releasing
-    // those loaded before.
+    // Makes the empty-stack marker for Display and the card size (CardWidth x CardHeight), releasing the one
+    // made before; may be called again whenever either changes. Boards made afterwards draw the new one.
     void LoadMarkerBitmaps();
 
     // How help and the web page are opened; tests put their own function here.
@@ -90,8 +91,8 @@ public:
     int Width;
     int Height;
     int MinMax;
-    HBITMAP RingBitmap;
-    HBITMAP OutlineBitmap;
+    // The empty-stack marker at the card size; boards hold its bitmaps without owning them.
+    MarkerBitmaps Markers;
     int NewEntryPending;
     int NewEntryScore;
     HINSTANCE instance;
@@ -115,7 +116,6 @@ private:
     void AdoptWindowDensity(HWND window);
     // The card size at Display: the library's own at the system density, else the scaled card.
     void TakeCardSize();
-    void ReleaseMarkerBitmaps();
     bool ResumeAllowed() const;
     // Drops the current board. While one of its operations is still running (a modal loop inside it
     // handled a new game or the window's destruction), the board lives on until that operation returns.

@@ -17,7 +17,7 @@ CardImages::CardImages(int width, int height)
 }
 
 SampledCanvas CardImages::MakeCanvas() const {
-    return SampledCanvas(width, height, CardShape::Scale, CardShape::Width, CardShape::Height);
+    return SampledCanvas(width, height, CardShape::ScaleFor(width), CardShape::Width, CardShape::Height);
 }
 
 bool CardImages::Render(int image) {
@@ -66,15 +66,10 @@ bool CardImages::Recolour(int image, COLORREF colour) {
     return done;
 }
 
-bool CardImages::Draw(HDC dc, int x, int y, int drawWidth, int drawHeight, int image, COLORREF colour) {
+bool CardImages::Draw(HDC dc, int x, int y, int image, COLORREF colour) {
     if (!IsReady() || image < 0 || image >= ImageCount) return false;
     if (!images[image] && !Render(image)) return false;
     if (cornerColours[image] != colour && !Recolour(image, colour)) return false;
     source.Select(images[image]);
-    if (drawWidth == width && drawHeight == height)
-        return BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY) != 0;
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    const bool drawn = StretchBlt(dc, x, y, drawWidth, drawHeight, source, 0, 0, width, height, SRCCOPY) != 0;
-    if (previousMode) SetStretchBltMode(dc, previousMode);
-    return drawn;
+    return BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY) != 0;
 }

@@ -22,13 +22,12 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
 
-    // Copies image `image` (face code, or BackImage) at (x, y), stretched when width x height is not the
-    // images' own size; the pixels beyond the rounded corners take `colour`. The image is rendered first
-    // if it has not been yet.
-    bool Draw(HDC dc, int x, int y, int drawWidth, int drawHeight, int image, COLORREF colour);
+    // Copies image `image` (face code, or BackImage) at (x, y); the pixels beyond the rounded corners take
+    // `colour`. The image is rendered first if it has not been yet.
+    bool Draw(HDC dc, int x, int y, int image, COLORREF colour);
 
 private:
-    // A fine canvas of the images' size on which the artists draw in the art's own units.
+    // A canvas finer than the images (CardShape::ScaleFor) on which the artists draw in the art's own units.
     SampledCanvas MakeCanvas() const;
     // A card-sized 32-bit bitmap: the image's colours where `onCard`, else `offCard`
     // (or, for the mask, white beyond the card and black on it).

@@ -1,5 +1,6 @@
 // Court cards: a cream frame, the rank letter and suit, and a figure that is mirrored into the lower half.
 #include "CourtArtist.h"
+#include "CardShape.h"
 #include "SuitSymbol.h"
 
 namespace {
@@ -24,7 +25,7 @@ void CourtArtist::Paint(SampledCanvas& canvas) const {
     if (rank == 11) PaintQueen(canvas);
     if (rank == 10) PaintJack(canvas);
     canvas.Unclip();
-    canvas.CopyTurned(FrameLeft, FrameTop, FrameRight, HalfLine);
+    canvas.CopyTurned(FrameLeft, FrameTop, FrameRight, HalfLine, CardShape::Outside);
     canvas.FillRect(FrameLeft, HalfLine - 1, FrameRight, HalfLine, ink);
 }
 

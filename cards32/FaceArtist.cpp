@@ -66,7 +66,7 @@ void FaceArtist::PaintCornerIndex(SampledCanvas& canvas, int rank, int suit) con
     // Ten is the only two-letter index; it is squeezed to the width of the others.
     canvas.Text(RankTexts[rank], x, 0, 14, rank == 9 ? 4.8 : 0, ink);
     SuitSymbol(suit).Paint(canvas, x, 19, 8, false, ink);
-    canvas.CopyTurned(0, 0, 14, 25);
+    canvas.CopyTurned(0, 0, 14, 25, CardShape::Outside);
 }
 
 void FaceArtist::PaintPips(SampledCanvas& canvas, int rank, int suit) const {

@@ -122,11 +122,17 @@ void SampledCanvas::ClipRoundRect(double left, double top, double right, double 
 
 void SampledCanvas::Unclip() { SelectClipRgn(dc, nullptr); }
 
-void SampledCanvas::CopyTurned(double left, double top, double right, double bottom) {
+void SampledCanvas::CopyTurned(double left, double top, double right, double bottom, COLORREF outside) {
     GdiFlush();
+    const DWORD outsideValue = ToDibColour(outside);
     const int x0 = FineX(left), y0 = FineY(top), x1 = FineX(right), y1 = FineY(bottom);
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) Sample(fineWidth - 1 - x, fineHeight - 1 - y) = Sample(x, y);
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            DWORD& turned = Sample(fineWidth - 1 - x, fineHeight - 1 - y);
+            const DWORD sample = Sample(x, y);
+            if (sample != outsideValue && turned != outsideValue) turned = sample;
+        }
+    }
 }
 
 CardPixels SampledCanvas::Reduce(COLORREF outside) const {

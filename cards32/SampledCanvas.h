@@ -42,8 +42,10 @@ public:
     void ClipRoundRect(double left, double top, double right, double bottom, double radius);
     void Unclip();
 
-    // Copies the rectangle, turned half a circle about the card's centre, onto the opposite place.
-    void CopyTurned(double left, double top, double right, double bottom);
+    // Copies the rectangle, turned half a circle about the card's centre, onto the opposite place. Samples of
+    // `outside` are neither copied nor painted over: on a card whose fine grid is not quite symmetric, the
+    // corners beyond the outline stay where the outline put them.
+    void CopyTurned(double left, double top, double right, double bottom, COLORREF outside);
 
     // Averages each scale x scale block into one pixel; a pixel belongs to the card when at most
     // half of its block shows `outside`, and only the card's samples give its colour.

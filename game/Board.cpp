@@ -46,15 +46,11 @@ SIZE TextSize(HDC dc, const char* text) {
         size.cx = size.cy = 0;
     return size;
 }
-
-void PutText(HDC dc, int x, int y, const char* text) {
-    TextOutA(dc, x, y, text, static_cast<int>(std::strlen(text)));
-}
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
     : host(host), textFont(new TextFont(this->host.metrics.display)), shoe(new Shoe(this->host)),
-      stacks(new StackList(this->host)), boardRect(), clientRect(), lastWinningsCell(), column(-1), homeColumn(0),
+      stacks(new StackList(this->host)), boardRect(), clientRect(), column(-1), homeColumn(0),
       spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), fallTicks(0),
       landingInProgress(false) {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
@@ -71,6 +67,8 @@ void Board::Paint(HDC dc, HWND window) {
     GetClientRect(window, &clientRect);
     stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
     stacks->DrawAll(dc);
+    // A paint draws on an erased background, and the layout may have moved every text.
+    ForgetTextSpots();
     // The text goes beneath the falling card, so that the background saved under the card holds it.
     DrawStatus(dc);
     PlaceFallingCard(window, dc);
@@ -101,7 +99,7 @@ void Board::ChangeHost(const BoardHost& newHost) {
     shoe->ReleaseBackground();
     host = newHost;
     textFont.reset(new TextFont(host.metrics.display));
-    lastWinningsCell = RECT();
+    ForgetTextSpots();
     stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
     if (fallingPlaced && shoe->Falling())
         shoe->SetFallingPos(ColumnX(column), spawnY + fallTicks * host.metrics.tick * FallDirection());
@@ -318,26 +316,14 @@ void Board::DrawStatus(HDC dc) {
 void Board::DrawWinnings(HDC dc) {
     char text[CaptionTextSize];
     std::snprintf(text, sizeof text, "Winnings: $%d     ", winnings);
-    PutText(dc, boardRect.left, 0, text);
-    // The trailing spaces cover what a longer amount left; in a font with narrower spaces than the
-    // system font's, the rest of the last text's cell is filled here.
-    const SIZE size = TextSize(dc, text);
-    const RECT cell = {boardRect.left, 0, boardRect.left + size.cx, size.cy};
-    if (lastWinningsCell.left == cell.left && lastWinningsCell.right > cell.right) {
-        const RECT rest = {cell.right, 0, lastWinningsCell.right, lastWinningsCell.bottom};
-        Brush background(CreateSolidBrush(Settings.BackgroundColor));
-        if (background) FillRect(dc, &rest, background);
-    }
-    lastWinningsCell = cell;
+    winningsSpot.Write(dc, boardRect.left, 0, TextSpot::LeftEdge, text);
 }
 
 void Board::DrawDeckCount(HDC dc) {
     if (!Settings.OneDeck) return;
     char text[CaptionTextSize];
     std::snprintf(text, sizeof text, "     Cards in deck: %d", shoe->CardsLeft() + 1);
-    SIZE size;
-    const bool measured = GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-    PutText(dc, measured ? boardRect.right - size.cx : boardRect.right, 0, text);
+    deckCountSpot.Write(dc, boardRect.right, 0, TextSpot::RightEdge, text);
 }
 
 int Board::CaptionCentre(int index) const {
@@ -352,12 +338,21 @@ void Board::DrawStackCaptions(HDC dc) {
     for (int i = 0; i < stacks->Count(); ++i) {
         char dealer[CaptionTextSize];
         FormatDealerCaption(i, dealer, sizeof dealer);
-        PutText(dc, CaptionCentre(i) - TextSize(dc, dealer).cx / 2, dealerTop, dealer);
+        dealerSpots[i].Write(dc, CaptionCentre(i), dealerTop, TextSpot::Centre, dealer);
 
         char player[CaptionTextSize];
         const RECT place = PlayerCaption(dc, i, player, sizeof player);
-        PutText(dc, place.left, place.top, player);
+        PlayerCaptionSpot(i).Write(dc, CaptionCentre(i), place.top, TextSpot::Centre, player);
     }
+}
+
+TextSpot& Board::PlayerCaptionSpot(int index) {
+    // A caption stands where the stack's next card lands. Once the stack has grown or shrunk, the old one
+    // was covered by the card that landed on it, or erased with the cards taken from under it.
+    const int nextCardY = stacks->NextCardY(index);
+    if (nextCardY != playerCaptionPlaces[index]) playerSpots[index].Forget();
+    playerCaptionPlaces[index] = nextCardY;
+    return playerSpots[index];
 }
 
 RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
@@ -371,14 +366,14 @@ RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
 }
 
 void Board::ErasePlayerCaptions(HDC dc) {
-    Brush background(CreateSolidBrush(Settings.BackgroundColor));
-    if (!background) return;
-    SelectedObject font(dc, textFont->Get());
-    for (int i = 0; i < stacks->Count(); ++i) {
-        char text[CaptionTextSize];
-        const RECT place = PlayerCaption(dc, i, text, sizeof text);
-        FillRect(dc, &place, background);
-    }
+    for (int i = 0; i < StackCount; ++i) PlayerCaptionSpot(i).Erase(dc, Settings.BackgroundColor);
+}
+
+void Board::ForgetTextSpots() {
+    winningsSpot.Forget();
+    deckCountSpot.Forget();
+    for (TextSpot& spot : dealerSpots) spot.Forget();
+    for (TextSpot& spot : playerSpots) spot.Forget();
 }
 
 void Board::FormatPlayerCaption(int index, char* text, int size) const {

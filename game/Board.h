@@ -4,10 +4,11 @@
 #include <functional>
 #include <memory>
 #include "game/BoardHost.h"
+#include "game/StackList.h"
 #include "render/TextFont.h"
+#include "render/TextSpot.h"
 
 class Shoe;
-class StackList;
 
 const int DropPauseMs = 10;   // pause after each drop step
 const int CardsPerLevel = 52;
@@ -92,8 +93,12 @@ private:
     int CaptionCentre(int index) const;
     // Writes a stack's player caption and gives the cell it fills.
     RECT PlayerCaption(HDC dc, int index, char* text, int size) const;
-    // Fills the cells of the player captions as they stand with the background colour.
+    // Fills the cells of the player captions still on screen with the background colour.
     void ErasePlayerCaptions(HDC dc);
+    // The place of a stack's player caption, holding the last caption only while it is still on screen.
+    TextSpot& PlayerCaptionSpot(int index);
+    // The texts on screen were painted over with the board (a paint): their places are forgotten.
+    void ForgetTextSpots();
 
     // The host may end the game or show the notice in a modal loop, during which the window can be
     // destroyed: the operation that called it then stops.
@@ -107,8 +112,13 @@ private:
     std::unique_ptr<StackList> stacks;
     RECT boardRect;
     RECT clientRect;
-    // Where the winnings were drawn last.
-    RECT lastWinningsCell;
+    // Where each text that is written again in place stands, so that a new one erases what is left of it.
+    TextSpot winningsSpot;
+    TextSpot deckCountSpot;
+    TextSpot dealerSpots[StackCount];
+    TextSpot playerSpots[StackCount];
+    // Where the next card of each stack lands when its player caption was written: the caption's place.
+    int playerCaptionPlaces[StackCount] = {};
     int column;
     int homeColumn;
     int spawnX;

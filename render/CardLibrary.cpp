@@ -67,8 +67,8 @@ int CardLibrary::DrawCard(HDC dc, int x, int y, int card, int mode, COLORREF col
     return cdtDraw(dc, x, y, card, mode, colour);
 }
 
-int CardLibrary::DrawCardSized(HDC dc, int x, int y, int width, int height, int card, int mode,
-                               COLORREF colour) const {
+int CardLibrary::DrawCardAt(HDC dc, int x, int y, int width, int height, int card, int mode,
+                            COLORREF colour) const {
     if (!cdtDrawExt) return 0;
     return cdtDrawExt(dc, x, y, width, height, card, mode, colour);
 }

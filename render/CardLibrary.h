@@ -23,8 +23,9 @@ public:
     void Unload();
     // The cdtDraw result, or 0 when no library is loaded.
     int DrawCard(HDC dc, int x, int y, int card, int mode, COLORREF colour) const;
-    // The cdtDrawExt result for a card drawn width x height, or 0 when no library is loaded.
-    int DrawCardSized(HDC dc, int x, int y, int width, int height, int card, int mode, COLORREF colour) const;
+    // The cdtDrawExt result: the card drawn at width x height pixels, which the library renders at that
+    // size; 0 when no library is loaded.
+    int DrawCardAt(HDC dc, int x, int y, int width, int height, int card, int mode, COLORREF colour) const;
 
     bool IsLoaded() const;
     int CardWidth() const;

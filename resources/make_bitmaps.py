@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Writes the two 16-colour bitmaps of the empty-stack marker for each display density the game ships:
 ring.bmp and outline.bmp (70 x 95, 96 dpi), ring144.bmp and outline144.bmp, ring192.bmp and outline192.bmp.
-Each is drawn at its own size, one pixel narrower and lower than the card at that density."""
+Each is drawn at its own size, one pixel narrower and lower than the card at that density. At every other
+density the game draws the same shapes itself at the card's size (render/MarkerBitmaps.cpp, whose test checks
+that they give these files): a change to a shape here belongs there too."""
 import os
 import struct
 

@@ -10,6 +10,8 @@
 #include "ProcessWindows.h"
 #include "Samples.h"
 #include "Waiting.h"
+#include "system/CardSize.h"
+#include "system/DisplayScale.h"
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
 #include "system/WindowDC.h"
@@ -222,7 +224,16 @@ void GameBench::MeasureGames(BenchTable& table) const {
             (game == fewGames ? afterFew : afterMany) = MemoryOf(process.Handle());
         }
     }
-    table.AtMost("Private bytes after " + few + " games", afterFew.privateMb, 8, "MB", 2);
+    if (referencePrivateMb > 0) {
+        // The started size's corner mask and its 53 images, 32 bits a pixel.
+        const CardSize card{DisplayScale(DisplayScale::SystemDpi())};
+        const double imagesMb = 54.0 * card.Width() * card.Height() * 4 / Megabyte;
+        table.AtMost("Private bytes after " + few + " games, limit: " + FormatNumber(referencePrivateMb, 2, "MB") +
+                         " at 96 dpi + " + FormatNumber(imagesMb, 2, "MB") + " of card images + 1 MB",
+                     afterFew.privateMb, referencePrivateMb + imagesMb + 1, "MB", 2);
+    } else {
+        table.AtMost("Private bytes after " + few + " games", afterFew.privateMb, 8, "MB", 2);
+    }
     if (manyGames == fewGames) return;  // one point only
     table.AtMost("Private bytes after " + many + " games", afterMany.privateMb, 8, "MB", 2);
     table.AtMost("Growth of private bytes from " + few + " to " + many + " games",

@@ -9,6 +9,7 @@
 #include "game/Card.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
+#include "system/CardSize.h"
 #include "system/DisplayScale.h"
 #include "game/StackList.h"
 #include "resources/ResourceIds.h"
@@ -20,6 +21,7 @@
 namespace {
 typedef BOOL(WINAPI* InitProc)(int*, int*);
 typedef BOOL(WINAPI* DrawProc)(HDC, int, int, int, int, COLORREF);
+typedef BOOL(WINAPI* DrawExtProc)(HDC, int, int, int, int, int, int, COLORREF);
 typedef void(WINAPI* TermProc)();
 
 template <typename Proc>
@@ -81,14 +83,15 @@ void InProcessBench::MeasureCardLibrary(BenchTable& table) const {
     LoadedLibrary library("cards32.dll");
     auto init = EntryPoint<InitProc>(library, "cdtInit");
     auto draw = EntryPoint<DrawProc>(library, "cdtDraw");
+    auto drawExt = EntryPoint<DrawExtProc>(library, "cdtDrawExt");
     auto term = EntryPoint<TermProc>(library, "cdtTerm");
-    if (!init || !draw || !term) {
+    if (!init || !draw || !drawExt || !term) {
         table.Failed("cdtInit", "cards32.dll not loaded", "<= 5.0 ms");
         return;
     }
-    const DisplayScale display(DisplayScale::SystemDpi());
-    Canvas surface(display.Scale(71), display.Scale(96), Background);
-    Samples inits, firstDraws, keptDraws;
+    const CardSize card{DisplayScale(DisplayScale::SystemDpi())};
+    Canvas surface(card.Width() + 1, card.Height() + 1, Background);
+    Samples inits, firstDraws, keptDraws, newSizeDraws;
     for (int run = 0; run < repetitions; ++run) {
         int width = 0, height = 0;
         const double start = NowMs();
@@ -97,11 +100,17 @@ void InProcessBench::MeasureCardLibrary(BenchTable& table) const {
         if (!ready) break;
         for (int image = 0; image < CardImages; ++image) firstDraws.Add(TimedDraw(draw, surface, image));
         for (int image = 0; image < CardImages; ++image) keptDraws.Add(TimedDraw(draw, surface, image));
+        // A card a pixel larger each way: its size's corner mask and its image are made for this draw.
+        const double newSizeStart = NowMs();
+        drawExt(surface, 0, 0, card.Width() + 1, card.Height() + 1, run % 52, 0, Background);
+        newSizeDraws.Add(NowMs() - newSizeStart);
         term();
     }
     table.AtMost("cdtInit (median of " + std::to_string(inits.Count()) + ")", inits.Median(), 5, "ms", 2);
     table.Info("cdtDraw, first draw of a card (renders it), median", firstDraws.Median(), "ms", 2);
     table.Info("cdtDraw, a kept card, median", keptDraws.Median() * 1000, "us", 0);
+    table.AtMost("cdtDrawExt, first draw of a card at a new size (makes that size), median", newSizeDraws.Median(), 4,
+                 "ms", 2);
 }
 
 void InProcessBench::MeasureTick(BenchTable& table) const {

@@ -15,7 +15,7 @@ void PrepareGameForTests() {
     }
     TheApp.instance = GetModuleHandleA(nullptr);
     TheApp.Display = DisplayScale(DisplayScale::SystemDpi());
-    if (!TheApp.RingBitmap) TheApp.LoadMarkerBitmaps();
+    if (!TheApp.Markers.Ring()) TheApp.LoadMarkerBitmaps();
     Settings.SetDefaults();
     Settings.DeriveMinCollapse();
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;

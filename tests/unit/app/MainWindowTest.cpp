@@ -359,7 +359,7 @@ TEST_F(MainWindowTest, ClosingSavesThePlacementAndTheSettings) {
     // Destroying the window cleaned up.
     EXPECT_EQ(nullptr, TheApp.CurrentBoard());
     EXPECT_FALSE(TheApp.cardLibrary.IsLoaded());
-    EXPECT_EQ(nullptr, TheApp.RingBitmap);
+    EXPECT_EQ(nullptr, TheApp.Markers.Ring());
     RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
 }
 

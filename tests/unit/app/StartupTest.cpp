@@ -55,8 +55,8 @@ TEST_F(StartupTest, FirstRunOpensMaximizedWithTheFirstGameRunning) {
     EXPECT_TRUE(TheApp.cardLibrary.IsLoaded());
     EXPECT_EQ(TheApp.cardLibrary.CardWidth(), TheApp.CardWidth);
     EXPECT_EQ(TheApp.cardLibrary.CardHeight(), TheApp.CardHeight);
-    EXPECT_NE(nullptr, TheApp.RingBitmap);
-    EXPECT_NE(nullptr, TheApp.OutlineBitmap);
+    EXPECT_NE(nullptr, TheApp.Markers.Ring());
+    EXPECT_NE(nullptr, TheApp.Markers.Outline());
     EXPECT_NE(nullptr, TheApp.CurrentBoard());
     EXPECT_EQ(1, TheApp.Started);
     EXPECT_FALSE(TheApp.IsPaused());

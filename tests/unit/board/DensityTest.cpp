@@ -1,8 +1,9 @@
-// The board, the window sizes and the card size at 96, 120, 144 and 192 dots per inch.
+// The board, the window sizes and the card size at 96, 120, 144, 168, 192 and 240 dots per inch.
 #include <windows.h>
 #include "BoardFixture.h"
 #include "app/App.h"
 #include "system/DisplayScale.h"
+#include "support/Canvas.h"
 
 namespace {
 struct Density {
@@ -15,7 +16,9 @@ const Density Densities[] = {
     {96, 71, 96, 12, 91, 20, 449, 455, 458, 460},
     {120, 89, 120, 15, 114, 25, 561, 569, 573, 575},
     {144, 107, 144, 18, 137, 30, 674, 683, 687, 690},
+    {168, 124, 168, 21, 159, 35, 786, 796, 802, 805},
     {192, 142, 192, 24, 182, 40, 898, 910, 916, 920},
+    {240, 178, 240, 30, 228, 50, 1123, 1138, 1145, 1150},
 };
 
 class DensityTest : public BoardFixture {
@@ -37,7 +40,7 @@ protected:
 }  // namespace
 
 TEST_F(DensityTest, ACardFallsAndMovesByScaledStepsAndLandsAfterTheSameTicks) {
-    Settings.CollapseRegime = 0;  // nothing collapses, whatever the cards dealt at each density
+    Settings.CollapseRegime = 0;  // no collapse: whatever cards come, the two stay on the stack
     for (const Density& d : Densities) {
         SCOPED_TRACE(d.dpi);
         NewScaledGame(d);
@@ -81,4 +84,28 @@ TEST_F(DensityTest, WindowSizesScaleAndStoredPlacementsStayInPixels) {
     TheApp.Display = saved;
     TheApp.Width = width;
     TheApp.Height = height;
+}
+
+// The winnings and the dealer captions written again over longer texts of their own, in the font of each
+// density, show what writing them once shows: the old text's wider cell is erased, not left to the spaces.
+TEST_F(DensityTest, ShorterTextsLeaveNothingOfTheLongerOnesBehind) {
+    const int Ace = 0, Three = 2;
+    Settings.DealerOption = 2;  // Medium: the captions name the up card, or are spaces for an empty hand
+    for (const Density& d : Densities) {
+        SCOPED_TRACE(d.dpi);
+        NewScaledGame(d);
+        RECT client;
+        GetClientRect(Window(), &client);
+        Canvas shown(client.right, client.bottom, Settings.BackgroundColor);
+        Canvas once(client.right, client.bottom, Settings.BackgroundColor);
+        board->AddWinnings(-1000000);
+        for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(20, Three);
+        board->DrawStatus(shown);
+        board->AddWinnings(1000000);
+        for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(i % 2 ? 0 : 21, Ace);
+        board->DrawStatus(shown);
+        board->DrawStatus(once);
+        EXPECT_EQ(shown.Differences(once), 0);
+        EXPECT_GT(once.CountOtherThan(Settings.BackgroundColor), 0);
+    }
 }

@@ -1,4 +1,4 @@
-// cards32.dll itself: its exports, the faces, the back, erasing, the rounded corners, scaling, restart.
+// cards32.dll itself: its exports, the faces, the back, erasing, the rounded corners, every size, restart.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
@@ -178,30 +178,95 @@ TEST_F(Cards32LibraryTest, RoundedCornersTakeTheColourArgument) {
     }
 }
 
-TEST_F(Cards32LibraryTest, DrawExtScalesTheImage) {
-    Canvas single(CardWidth, CardHeight, Paper);
+namespace {
+// Aligned 2 x 2 blocks of the card whose four pixels are not all alike; a pixel-doubled image has none.
+int MixedBlocks(const Canvas& canvas, int left, int top, int width, int height) {
+    int mixed = 0;
+    for (int y = top; y + 1 < top + height; y += 2)
+        for (int x = left; x + 1 < left + width; x += 2) {
+            const COLORREF c = canvas.At(x, y);
+            mixed += canvas.At(x + 1, y) != c || canvas.At(x, y + 1) != c || canvas.At(x + 1, y + 1) != c;
+        }
+    return mixed;
+}
+
+// The bytes of committed private memory in this process, which card images of every kept size take.
+double PrivateBytes() {
+    double bytes = 0;
+    MEMORY_BASIC_INFORMATION region = {};
+    for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) == sizeof region;
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) bytes += static_cast<double>(region.RegionSize);
+        if (region.RegionSize == 0) break;
+    }
+    return bytes;
+}
+}  // namespace
+
+TEST_F(Cards32LibraryTest, DrawExtRendersTheCardAtTheSizeAskedFor) {
+    // Twice the size, the game's sizes at 120 and 168 dpi, and a small card.
+    const SIZE sizes[] = {{2 * CardWidth, 2 * CardHeight}, {89, 120}, {124, 168}, {36, 48}};
+    for (const SIZE& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
+        const int w = size.cx, h = size.cy;
+        Canvas surface(w + 4, h + 4, Paper);
+        ASSERT_TRUE(drawExt(surface, 2, 2, w, h, 42, 0, GameBackground));
+        const RECT cardArea = {2, 2, 2 + w, 2 + h};
+        EXPECT_EQ(surface.CountOtherThan(Paper, &cardArea), 0);
+        if (w >= CardWidth) {  // a smaller card's corners are rounded by less than a pixel
+            EXPECT_EQ(surface.At(2, 2), GameBackground);
+            EXPECT_EQ(surface.At(2 + w - 1, 2 + h - 1), GameBackground);
+        }
+        EXPECT_NE(surface.At(2 + w - 1, 2 + h / 2), GameBackground);  // the edge reaches the last column
+        EXPECT_NE(surface.At(2 + w / 2, 2 + h - 1), GameBackground);
+        // Rendered from the shapes at this size: fine edges cross the doubled pixel grid.
+        EXPECT_GT(MixedBlocks(surface, 2, 2, w, h), w * h / 4 / 20);
+    }
+    // Not a stretched copy of the started size either.
+    Canvas single(CardWidth, CardHeight, Paper), stretched(2 * CardWidth, 2 * CardHeight, Paper);
+    Canvas native(2 * CardWidth, 2 * CardHeight, Paper);
     ASSERT_TRUE(draw(single, 0, 0, 42, 0, GameBackground));
-    Canvas doubled(2 * CardWidth + 4, 2 * CardHeight + 4, Paper);
-    ASSERT_TRUE(drawExt(doubled, 2, 2, 2 * CardWidth, 2 * CardHeight, 42, 0, GameBackground));
-    int matching = 0;
-    for (int y = 0; y < CardHeight; ++y)
-        for (int x = 0; x < CardWidth; ++x) matching += doubled.At(2 + 2 * x, 2 + 2 * y) == single.At(x, y);
-    EXPECT_GE(matching, CardWidth * CardHeight * 98 / 100);
-    const RECT cardArea = {2, 2, 2 + 2 * CardWidth, 2 + 2 * CardHeight};
-    EXPECT_EQ(doubled.CountOtherThan(Paper, &cardArea), 0);
-    EXPECT_EQ(doubled.At(2, 2), GameBackground);
-    EXPECT_EQ(doubled.At(2 + 2 * CardWidth - 1, 2 + 2 * CardHeight - 1), GameBackground);
+    StretchBlt(stretched, 0, 0, 2 * CardWidth, 2 * CardHeight, single, 0, 0, CardWidth, CardHeight, SRCCOPY);
+    ASSERT_TRUE(drawExt(native, 0, 0, 2 * CardWidth, 2 * CardHeight, 42, 0, GameBackground));
+    EXPECT_GT(native.Differences(stretched), 4 * CardWidth * CardHeight / 20);
+    // At the started size cdtDrawExt is cdtDraw.
+    Canvas started(CardWidth, CardHeight, Paper);
+    ASSERT_TRUE(drawExt(started, 0, 0, CardWidth, CardHeight, 42, 0, GameBackground));
+    EXPECT_EQ(started.Differences(single), 0);
 
     Canvas half(CardWidth, CardHeight, Paper);
-    ASSERT_TRUE(drawExt(half, 0, 0, 36, 48, 42, 0, GameBackground));
-    const RECT halfArea = {0, 0, 36, 48};
-    EXPECT_EQ(half.CountOtherThan(Paper, &halfArea), 0);
-    EXPECT_GT(half.CountOtherThan(Paper), 36 * 48 / 2);
-
     EXPECT_FALSE(drawExt(half, 0, 0, 0, 48, 42, 0, GameBackground));
+    EXPECT_FALSE(drawExt(half, 0, 0, 100000, 100000, 42, 0, GameBackground));  // far beyond any display
     EXPECT_TRUE(drawExt(half, 0, 0, 10, 10, 42, 4, RGB(9, 9, 9)));
     EXPECT_EQ(half.At(9, 9), RGB(9, 9, 9));
     EXPECT_NE(half.At(10, 10), RGB(9, 9, 9));
+}
+
+// The images of a few sizes are kept: drawing at many sizes one after another holds the memory of three
+// sizes at most, a size not drawn for long is released, and a size drawn again looks as it did.
+TEST_F(Cards32LibraryTest, OnlyAFewSizesAreKept) {
+    const int w = 2 * CardWidth, h = 2 * CardHeight;
+    const double sizeBytes = 53.0 * w * h * 4;
+    auto drawAll = [&](int width, int height) {
+        Canvas surface(width, height, Paper);
+        for (int card = 0; card < 52; ++card) drawExt(surface, 0, 0, width, height, card, 0, Paper);
+        drawExt(surface, 0, 0, width, height, 54, 1, Paper);
+    };
+    Canvas first(w, h, Paper);
+    ASSERT_TRUE(drawExt(first, 0, 0, w, h, 30, 0, GameBackground));
+    const double before = PrivateBytes();
+    drawAll(w, h);
+    EXPECT_GT(PrivateBytes() - before, sizeBytes * 0.8);  // the measure sees the images
+    for (int grow = 1; grow <= 6; ++grow) drawAll(w + grow, h + grow);
+    EXPECT_LT(PrivateBytes() - before, 3 * sizeBytes);
+
+    Canvas surface(CardWidth, CardHeight, Paper);
+    for (int i = 0; i < 5000; ++i) draw(surface, 0, 0, i % 52, 0, Paper);
+    EXPECT_LT(PrivateBytes() - before, sizeBytes / 2);
+
+    Canvas again(w, h, Paper);
+    ASSERT_TRUE(drawExt(again, 0, 0, w, h, 30, 0, GameBackground));
+    EXPECT_EQ(again.Differences(first), 0);
 }
 
 TEST_F(Cards32LibraryTest, TermReleasesAndInitStartsAgain) {

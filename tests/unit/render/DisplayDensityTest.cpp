@@ -1,4 +1,4 @@
-// The card library and the board's text at the display's density (run at 96, 120, 144 and 192 dpi).
+// The card library, the marker and the board's text at the display's density (run at 96, 120, 144, 168 and 192 dpi).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include "game/Board.h"
 #include "render/CardLibrary.h"
 #include "system/DisplayScale.h"
+#include "system/MemoryDC.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
 #include "support/BoardTestWindow.h"
@@ -21,8 +22,8 @@ struct Density {
     int windowWidth, windowHeight;  // the window a placement stored at 96 dpi (460 x 480) opens with
 };
 const Density Densities[] = {
-    {96, 71, 96, 16, 460, 480}, {120, 89, 120, 20, 575, 600}, {144, 107, 144, 24, 690, 720},
-    {192, 142, 192, 32, 920, 960}};
+    {96, 71, 96, 16, 460, 480},    {120, 89, 120, 20, 575, 600},   {144, 107, 144, 24, 690, 720},
+    {168, 124, 168, 28, 805, 840}, {192, 142, 192, 32, 920, 960}, {240, 178, 240, 40, 1150, 1200}};
 const COLORREF Paper = RGB(10, 200, 30);
 
 const Density* DisplayDensity() {
@@ -113,11 +114,45 @@ TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     EXPECT_LE(row.right, client.right);
     // The dealer captions under the stacks are the lowest text.
     EXPECT_LE(row.bottom + BoardMetrics(DisplayScale(density->dpi)).textMargin + line, client.bottom);
-    // The empty-stack marker is drawn for the density: one pixel narrower and lower than the card.
-    for (HBITMAP layer : {TheApp.RingBitmap, TheApp.OutlineBitmap}) {
+    // The empty-stack marker is drawn for the density: one pixel narrower and lower than the card, its
+    // border along the last column and row.
+    const int width = density->cardWidth - 1, height = density->cardHeight - 1;
+    for (HBITMAP layer : {TheApp.Markers.Ring(), TheApp.Markers.Outline()}) {
         BITMAP info = {};
         ASSERT_NE(GetObjectA(layer, sizeof info, &info), 0);
-        EXPECT_EQ(info.bmWidth, density->cardWidth - 1);
-        EXPECT_EQ(info.bmHeight, density->cardHeight - 1);
+        EXPECT_EQ(info.bmWidth, width);
+        EXPECT_EQ(info.bmHeight, height);
     }
+    Canvas outline(width, height, Paper);
+    MemoryDC source(nullptr);
+    source.Select(TheApp.Markers.Outline());
+    BitBlt(outline, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    for (POINT p : {POINT{0, height / 2}, POINT{width - 1, height / 2}, POINT{width / 2, 0}, POINT{width / 2, height - 1}})
+        EXPECT_EQ(outline.At(p.x, p.y), RGB(0, 0, 0)) << p.x << "," << p.y;
+}
+
+// The game draws its cards through cdtDrawExt at its own card size: at the density's size the pixels of
+// cdtDraw, and at another (a window on a screen of another density) that size exactly.
+TEST_F(DisplayDensityTest, TheBoardDrawsCardsAtItsOwnSize) {
+    PrepareGameForTests();
+    const int startedWidth = TheApp.CardWidth, startedHeight = TheApp.CardHeight;
+    for (const SIZE& size : {SIZE{density->cardWidth, density->cardHeight}, SIZE{124, 168}}) {
+        SCOPED_TRACE(size.cx);
+        TheApp.CardWidth = size.cx;
+        TheApp.CardHeight = size.cy;
+        const BoardHost host = TheApp.MakeBoardHost();
+        Canvas drawn(size.cx + 1, size.cy + 1, Paper), direct(size.cx + 1, size.cy + 1, Paper);
+        host.drawCard(drawn, 0, 0, 47, 0, Paper);
+        library.DrawCardAt(direct, 0, 0, size.cx, size.cy, 47, 0, Paper);
+        EXPECT_EQ(drawn.Differences(direct), 0);
+        const RECT cell = {0, 0, size.cx, size.cy};
+        EXPECT_EQ(drawn.CountOtherThan(Paper, &cell), 0);
+        EXPECT_NE(drawn.At(size.cx - 1, size.cy / 2), Paper);
+    }
+    TheApp.CardWidth = startedWidth;
+    TheApp.CardHeight = startedHeight;
+    Canvas drawn(startedWidth, startedHeight, Paper), direct(startedWidth, startedHeight, Paper);
+    TheApp.MakeBoardHost().drawCard(drawn, 0, 0, 47, 0, Paper);
+    library.DrawCard(direct, 0, 0, 47, 0, Paper);
+    EXPECT_EQ(drawn.Differences(direct), 0);
 }

@@ -1,9 +1,13 @@
-// The two bitmaps of the empty-stack marker, as the executable's resources carry them.
+// The two bitmaps of the empty-stack marker, as the executable's resources carry them and as drawn at any density.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <vector>
+#include "render/MarkerBitmaps.h"
+#include "system/CardSize.h"
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
 #include "resources/ResourceIds.h"
+#include "support/Canvas.h"
 
 namespace {
 const COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0), LightGrey = RGB(192, 192, 192);
@@ -64,4 +68,59 @@ TEST_F(MarkerBitmapsTest, OutlineHasABlackBorderWithCutCorners) {
         EXPECT_EQ(At(c.x + dx, c.y + dy), Black);
     }
     for (POINT p : {POINT{1, 47}, POINT{35, 1}, POINT{35, 47}, POINT{67, 92}}) EXPECT_EQ(At(p.x, p.y), White);
+}
+
+namespace {
+struct MarkerRow {
+    int dpi;
+    int ringId, outlineId;  // the executable's set, 0 where it has none
+};
+const MarkerRow MarkerRows[] = {{96, IDB_RING, IDB_OUTLINE}, {120, 0, 0},  {144, IDB_RING_144, IDB_OUTLINE_144},
+                                {168, 0, 0},                 {192, IDB_RING_192, IDB_OUTLINE_192}, {240, 0, 0}};
+
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
+    Canvas canvas(width, height);
+    MemoryDC source(nullptr);
+    source.Select(bitmap);
+    BitBlt(canvas, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    return canvas.Block(0, 0, width, height);
+}
+}  // namespace
+
+// Drawn from the shapes at the card's size, the marker is the shipped set where there is one; at every
+// density it fills the card's place less a pixel each way, the border on its edges and the ring scaled.
+TEST(MarkerDrawingTest, TheShapesGiveTheShippedSetsAndFillTheCardAtEveryDensity) {
+    for (const MarkerRow& row : MarkerRows) {
+        SCOPED_TRACE(row.dpi);
+        const DisplayScale display(row.dpi);
+        const CardSize card(display);
+        const int width = card.Width() - 1, height = card.Height() - 1;
+        const MarkerBitmaps drawn = MarkerBitmaps::Drawn(display, card.Width(), card.Height());
+        const MarkerBitmaps chosen(GetModuleHandleA(nullptr), display, card.Width(), card.Height());
+        const std::vector<COLORREF> ring = PixelsOf(drawn.Ring(), width, height);
+        const std::vector<COLORREF> outline = PixelsOf(drawn.Outline(), width, height);
+        EXPECT_EQ(PixelsOf(chosen.Ring(), width, height), ring);
+        EXPECT_EQ(PixelsOf(chosen.Outline(), width, height), outline);
+        for (HBITMAP layer : {drawn.Ring(), drawn.Outline(), chosen.Ring(), chosen.Outline()}) {
+            BITMAP info = {};
+            ASSERT_NE(GetObjectA(layer, sizeof info, &info), 0);
+            EXPECT_EQ(info.bmWidth, width);
+            EXPECT_EQ(info.bmHeight, height);
+        }
+        if (row.ringId) {
+            const Bitmap shippedRing(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(row.ringId)));
+            const Bitmap shippedOutline(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(row.outlineId)));
+            EXPECT_EQ(PixelsOf(shippedRing, width, height), ring);
+            EXPECT_EQ(PixelsOf(shippedOutline, width, height), outline);
+        }
+        auto at = [&](const std::vector<COLORREF>& layer, int x, int y) { return layer[y * width + x]; };
+        const int middleX = width / 2, middleY = height / 2;
+        for (POINT p : {POINT{0, middleY}, POINT{width - 1, middleY}, POINT{middleX, 0}, POINT{middleX, height - 1}})
+            EXPECT_EQ(at(outline, p.x, p.y), Black) << p.x << "," << p.y;
+        EXPECT_EQ(at(outline, 0, 0), White);
+        EXPECT_EQ(at(outline, middleX, middleY), White);
+        EXPECT_EQ(at(ring, display.Scale(7), middleY), LightGrey);
+        EXPECT_EQ(at(ring, display.Scale(7) - 1, middleY), White);
+        EXPECT_EQ(at(ring, middleX, middleY), White);
+    }
 }

@@ -190,7 +190,7 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
     EXPECT_EQ(std::make_pair(shoe.FallingX(), shoe.FallingY()),
               std::make_pair(TheApp.CurrentBoard()->Stacks().At(1)->X(), board.SpawnY() + 3 * 24));
     Canvas card(142, 192);  // the library draws the card at this size itself
-    TheApp.cardLibrary.DrawCardSized(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
+    TheApp.cardLibrary.DrawCardAt(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
     EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), 142, 192), card.Block(0, 0, 142, 192));
     changeTo(96, at96);
     EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
