@@ -26,6 +26,7 @@ cleanup() {
     WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
     WINEPREFIX=$work/prefix192 wineserver -k >/dev/null 2>&1 || true
     zarnock_stop_xvfb
+    zarnock_forget_wine
     rm -rf "$work"
 }
 trap cleanup EXIT

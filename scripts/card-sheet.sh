@@ -13,6 +13,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-cards.XXXXXX")
 cleanup() {
     WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
     zarnock_stop_xvfb
+    zarnock_forget_wine
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -64,9 +64,13 @@ as_windows_text() { sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$1" > "$2"; }
 stage=$work/Zarnock
 mkdir -p "$stage"
 cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$build/bin/ZarnockHelp.htm" "$stage/"
-songs=$(cd "$build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$' || true)
-for song in $songs; do cp "$build/bin/$song" "$stage/"; done
-[ -n "$songs" ] || echo "WARNING: the build made no song files; the package has no music." >&2
+# The songs whose sheets music/ holds, and no other: a file of an earlier build's song is not packed.
+songs=$(cd music && LC_ALL=C ls | sed -n 's/^\(song[0-9][0-9]*\)\.txt$/\1.mid/p')
+for song in $songs; do
+    [ -f "$build/bin/$song" ] || { echo "the build made no $song from music/" >&2; exit 1; }
+    cp "$build/bin/$song" "$stage/"
+done
+[ -n "$songs" ] || echo "WARNING: music/ holds no song sheets; the package has no music." >&2
 as_windows_text packaging/README.txt "$stage/README.txt"
 as_windows_text LICENSE "$stage/LICENSE.txt"
 sign "$stage/zarnock.exe"

@@ -22,7 +22,7 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: starting a virtual one (Xvfb) for this run."
     zarnock_start_xvfb
-    trap zarnock_stop_xvfb EXIT
+    trap 'zarnock_stop_xvfb; zarnock_forget_wine' EXIT
 fi
 
 echo "Built: $build/bin/zarnock.exe and $build/bin/cards32.dll"

@@ -18,14 +18,19 @@ cleanup() {
     [ -n "$driver" ] && kill "$driver" 2>/dev/null
     WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
     zarnock_stop_xvfb
+    zarnock_forget_wine
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-zarnock_start_xvfb
+# The picture shows as much of the virtual desktop as a 1024 x 768 desktop at 96 dpi, scaled like the game;
+# the desktop and the X screen are at least that large (and 1600 x 1200, the scaled desktop of the tests).
+width=$((1024 * dpi / 96)) height=$((768 * dpi / 96))
+desktop=$((width > 1600 ? width : 1600))x$((height > 1200 ? height : 1200))
+zarnock_start_xvfb "$desktop"
 echo "Making a fresh Wine prefix..."
 zarnock_make_prefix "$work/prefix"
-[ "$dpi" = 96 ] || zarnock_set_dpi "$work/prefix" "$dpi"
+[ "$dpi" = 96 ] || zarnock_set_dpi "$work/prefix" "$dpi" "$desktop"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # The driver starts the game, plays, writes "ready" into the handshake folder and waits for "done".
@@ -40,11 +45,10 @@ for _ in $(seq 1 600); do
 done
 [ -e "$work/handshake/ready" ] || { echo "the game did not get ready" >&2; exit 1; }
 
-# The virtual desktop is in the top-left corner of the X screen; the picture shows as much of it as a
-# 1024 x 768 desktop at 96 dpi, scaled like the game (the scaled desktop is larger).
+# The virtual desktop is in the top-left corner of the X screen.
 import -display "$DISPLAY" -window root "$work/root.png"
 mkdir -p "$(dirname "$output")"
-convert "$work/root.png" -crop "$((1024 * dpi / 96))x$((768 * dpi / 96))+0+0" +repage "$output"
+convert "$work/root.png" -crop "${width}x${height}+0+0" +repage "$output"
 touch "$work/handshake/done"
 wait "$driver" && status=0 || status=$?
 driver=

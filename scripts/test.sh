@@ -16,12 +16,21 @@ zarnock_build i686 "$ZARNOCK_RELEASE_BUILD_DIR"
 zarnock_build x86_64 "$(zarnock_build_dir x86_64)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-test.XXXXXX")
+# The tests make their prefixes and files in $work/tmp. A test that CTest stops at its time-out is killed
+# without a chance to clean up, so every prefix left there, and its server, goes here.
 cleanup() {
-    WINEPREFIX=$work/template wineserver -k >/dev/null 2>&1 || true
+    local prefix
+    while read -r prefix; do
+        WINEPREFIX=${prefix%/system.reg} wineserver -k >/dev/null 2>&1 || true
+    done < <(find "$work" -name system.reg 2>/dev/null)
     zarnock_stop_xvfb
+    zarnock_forget_wine
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+mkdir "$work/tmp"
 
 zarnock_start_xvfb
 echo "Preparing a Wine prefix for the tests..."
@@ -29,4 +38,4 @@ zarnock_make_prefix "$work/template"
 export ZARNOCK_WINE_TEMPLATE=$work/template
 
 echo "Running the tests of the $ZARNOCK_ARCH build in $build"
-ctest --test-dir "$build" --output-on-failure -j "${ZARNOCK_TEST_JOBS:-2}" "$@"
+TMPDIR=$work/tmp ctest --test-dir "$build" --output-on-failure -j "${ZARNOCK_TEST_JOBS:-2}" "$@"

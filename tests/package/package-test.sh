@@ -47,7 +47,7 @@ ZARNOCK_BUILD_DIR=$release_build ZARNOCK_DIST_DIR=$work/dist bash "$root/scripts
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release_build/CMakeCache.txt")
 release_zip=$work/dist/zarnock-$version-win32.zip
 release_setup=$work/dist/zarnock-$version-setup.exe
-songs=$(cd "$release_build/bin" && ls song[0-9]*.mid 2>/dev/null | grep -E '^song[0-9]+\.mid$')
+songs=$(cd "$root/music" && ls | sed -n 's/^\(song[0-9][0-9]*\)\.txt$/\1.mid/p')
 game_files=$(printf '%s\n' zarnock.exe cards32.dll ZarnockHelp.htm README.txt LICENSE.txt $songs | sort)
 
 # ---- The release, read without running it ----
@@ -76,6 +76,15 @@ for unpacked in release-zip/Zarnock release-setup; do
             check "$unpacked/$file: $name $version" same "$(version_text "$work/$unpacked/$file" $name)" "$version"
         done
     done
+done
+
+# ---- What the game imports, in both builds: the DLLs it loads late (app/LateImports.cpp) must not be among them ----
+imports() { "$2-w64-mingw32-objdump" -p "$1" | sed -n 's/^\s*DLL Name: \(.*\)\.dll$/\1/p' | LC_ALL=C sort -f | xargs; }
+x86_64_build=$build
+[ "$(pe_machine "$build/bin/zarnock.exe")" = 8664 ] || x86_64_build=${ZARNOCK_BUILD_DIR_X86_64:-$root/build-x86_64}
+for built in "i686 $release_build" "x86_64 $x86_64_build"; do
+    check "the ${built%% *} game imports ADVAPI32, GDI32, KERNEL32, msvcrt and USER32 only" \
+        same "$(imports "${built#* }/bin/zarnock.exe" "${built%% *}" 2>&1)" "ADVAPI32 GDI32 KERNEL32 msvcrt USER32"
 done
 
 # ---- The installer at work: the release where 32-bit programs run, else the same script around this build ----
