@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the zip and the installer from this build and checks them in a throwaway Wine prefix: the zip's files
 # and versions, a silent install, the installed game started from its shortcut, the portable copy started from
-# elsewhere, a running game blocking setup, an upgrade in place and a silent uninstall that keeps the settings.
+# elsewhere, a running game blocking setup, an upgrade in place and a silent uninstall that keeps the settings;
+# and the Debian package, started from its launcher (deb-checks.sh).
 set -uo pipefail
 build=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -75,6 +76,9 @@ for unpacked in release-zip/Zarnock release-setup; do
         done
     done
 done
+
+# ---- The Debian package, and its launcher at work ----
+source "$root/tests/package/deb-checks.sh"
 
 # ---- The installer at work: the release where 32-bit programs run, else the same script around this build ----
 if [ "$(pe_machine "$build/bin/zarnock.exe")" = 014c ]; then
