@@ -2,7 +2,8 @@
 # Installs what building and testing Zarnock needs on Debian or Ubuntu, when it is missing.
 # Both cross compilers always; Wine for the architecture this machine runs (its 32-bit part and the i386
 # architecture only where 32-bit programs run). The packaging tools (NSIS, zip, 7-Zip to read the installer)
-# are wanted too; without them only the package and its test are left out.
+# are wanted too, and lintian, desktop-file-utils, appstream and x11-utils for the Debian package and its
+# test; without them only the packages and their test are left out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/wine-env.sh"
@@ -12,7 +13,7 @@ packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x
           googletest wine wine64 xvfb xauth fonts-wine imagemagick python3 python3-mido
           fluidsynth fluid-soundfont-gm)
 [ "$ZARNOCK_ARCH" = i686 ] && packages+=(wine32:i386)
-packaging=(nsis zip unzip p7zip-full)
+packaging=(nsis zip unzip p7zip-full lintian desktop-file-utils appstream x11-utils)
 
 missing() {
     local p out=()

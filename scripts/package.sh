@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the 32-bit Release and writes the portable zip, the installer and SHA256SUMS into dist/.
+# Builds the 32-bit Release and writes the portable zip, the installer and SHA256SUMS into dist/, and the Debian
+# package of the x86_64 build (scripts/package-deb.sh).
 # Everything packed carries one time: SOURCE_DATE_EPOCH when set, else the time of the commit built; two runs
 # on the same commit give the same bytes (scripts/verify-release.sh checks it).
 # A code-signing certificate (ZARNOCK_SIGN_PFX, with ZARNOCK_SIGN_PASSWORD) then signs the exe, the DLL and the
@@ -90,7 +91,10 @@ rm -f "$dist/$zip_name" "$dist/$setup_name" "$dist/SHA256SUMS"
 makensis -V2 "-XTarget $nsis_target" ${songs:+-DSONGS} -DVERSION="$version" -DFILES="$stage" \
     -DICON="$root/resources/icons/zarnock.ico" -DOUTFILE="$dist/$setup_name" packaging/zarnock.nsi
 sign "$dist/$setup_name"
-(cd "$dist" && sha256sum "$zip_name" "$setup_name" > SHA256SUMS)
+deb_name=
+[ -n "${ZARNOCK_PACKAGE_TRIAL:-}" ] || deb_name=$(bash scripts/package-deb.sh "$epoch" "$dist" $songs)
+(cd "$dist" && sha256sum "$zip_name" "$setup_name" $deb_name > SHA256SUMS)
 
-echo "Wrote $dist/$zip_name, $dist/$setup_name and $dist/SHA256SUMS ($(echo $songs | wc -w) songs, files dated" \
+echo "Wrote $dist/$zip_name, $dist/$setup_name${deb_name:+, $dist/$deb_name} and $dist/SHA256SUMS" \
+     "($(echo $songs | wc -w) songs, files dated" \
      "$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC'); $state${ZARNOCK_SIGN_PFX:+, then signed})"

@@ -5,13 +5,20 @@
 //                                  test's viewer recorded in <record>, closes the game; with <setup>, also
 //                                  checks that a silent setup refuses to run beside the game
 //   opened <record> <file>         the test's viewer of help pages: writes <file> into <record>
+//   shown <cards32.dll> <code>     waits for the game that someone else started and for its first card, drawn
+//                                  at the top of the middle stack; then ends it: closes it for code 0, else
+//                                  ends its message loop with that exit code
 // Exit code 0 when every check passed; each failure is printed.
 #include <windows.h>
 #include <shlobj.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+#include "BoardView.h"
+#include "CardSizeProbe.h"
+#include "ClientCapture.h"
 #include "DialogWatcher.h"
 #include "GameProcess.h"
 #include "Waiting.h"
@@ -110,6 +117,57 @@ int Play(const char* exe, const char* folder, const char* record, const char* se
     if (exitCode != 0) failures += Fail("exit code not 0");
     return failures == 0 ? 0 : 1;
 }
+// Ends the game of `window`, whose process is `process`, as the player closes it (`code` 0) or by ending its
+// message loop with `code`, and prints the exit code it ended with. Ended by another process, Wine would
+// report 0 for it.
+bool EndGame(HWND window, HANDLE process, DWORD code) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const bool asked = code == 0 ? PostMessageA(window, WM_CLOSE, 0, 0) : PostThreadMessageA(thread, WM_QUIT, code, 0);
+    DWORD exitCode = 0;
+    if (!asked || WaitForSingleObject(process, StartTimeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(process, &exitCode))
+        return false;
+    std::printf("the game ended with code %lu\n", exitCode);
+    return true;
+}
+
+// Waits for the first card of the game in `window`, which has reached its message loop.
+int CheckFirstCard(HWND window, const char* library) {
+    // A first start maximizes the window, which only a window manager carries out on the X display: without one
+    // the board is laid out for the whole screen in a window of the first size. Restored, it fits again.
+    if (IsZoomed(window)) ShowWindowAsync(window, SW_RESTORE);
+    if (!WaitUntil([&] { return !IsZoomed(window); }, StartTimeoutMs)) return Fail("the window stays maximized");
+    CardSizeProbe cards(library);
+    if (!cards.Valid()) return Fail("no card size from the card library");
+    RECT client = {};
+    GetClientRect(window, &client);
+    const BoardView view(client, cards.Width(), cards.Height(), 1);
+    CardSpot card = {-1, -1};
+    WaitUntil([&] {
+        ClientCapture capture(window);
+        card = view.FindFallingCard(capture);
+        return card.column == 2 && card.top == view.SpawnY();
+    }, StartTimeoutMs);
+    std::printf("client area %ldx%ld, the first card in column %d at %d\n", client.right, client.bottom,
+                card.column, card.top);
+    return card.column == 2 && card.top == view.SpawnY() ? 0 : Fail("no card drawn at the top of the middle stack");
+}
+
+int Shown(const char* library, DWORD code) {
+    HWND window = nullptr;
+    if (!WaitUntil([&] { return (window = FindWindowA("ZARNOCK", nullptr)) != nullptr && IsWindowVisible(window); },
+                   StartTimeoutMs))
+        return Fail("no game window");
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
+    if (process == nullptr) return Fail("the game's process cannot be opened");
+    int failures = WaitForInputIdle(process, StartTimeoutMs) == 0 ? CheckFirstCard(window, library)
+                                                                   : Fail("the game never waited for input");
+    if (!EndGame(window, process, code)) failures += Fail("the game did not end");
+    CloseHandle(process);
+    return failures == 0 ? 0 : 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +175,8 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "opened") == 0) return RecordOpened(argv[2], argv[3]);
     if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "play") == 0)
         return Play(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
+    if (argc == 4 && std::strcmp(argv[1], "shown") == 0) return Shown(argv[2], std::strtoul(argv[3], nullptr, 10));
     std::printf("usage: package_probe shortcut <lnk> | play <exe> <folder> <record> [<setup>]"
-                " | opened <record> <file>\n");
+                " | opened <record> <file> | shown <cards32.dll> <code>\n");
     return 2;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the zip and the installer from this build and checks them in a throwaway Wine prefix: the zip's files
 # and versions, a silent install, the installed game started from its shortcut, the portable copy started from
-# elsewhere, a running game blocking setup, an upgrade in place and a silent uninstall that keeps the settings.
+# elsewhere, a running game blocking setup, an upgrade in place and a silent uninstall that keeps the settings;
+# and the Debian package, started from its launcher (deb-checks.sh).
 set -uo pipefail
 build=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -86,6 +87,9 @@ for built in "i686 $release_build" "x86_64 $x86_64_build"; do
     check "the ${built%% *} game imports ADVAPI32, GDI32, KERNEL32, msvcrt and USER32 only" \
         same "$(imports "${built#* }/bin/zarnock.exe" "${built%% *}" 2>&1)" "ADVAPI32 GDI32 KERNEL32 msvcrt USER32"
 done
+
+# ---- The Debian package, and its launcher at work ----
+source "$root/tests/package/deb-checks.sh"
 
 # ---- The installer at work: the release where 32-bit programs run, else the same script around this build ----
 if [ "$(pe_machine "$build/bin/zarnock.exe")" = 014c ]; then

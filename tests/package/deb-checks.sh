@@ -1,0 +1,64 @@
+# Sourced by package-test.sh: the Debian package read, then unpacked into a throwaway root and started twice
+# from its launcher with a fresh home folder, on the test display. Uses the test's check, same, $work, $version.
+source "$root/scripts/wine-env.sh"
+deb_name=zarnock_${version}_amd64.deb
+deb=$work/dist/$deb_name
+deb_build=$(zarnock_build_dir x86_64)
+deb_root=$work/deb-root
+deb_home=$work/deb-home
+deb_prefix=$deb_home/.local/share/zarnock/wine64
+wine64=$(command -v /usr/lib/wine/wine64 wine64 wine | head -n 1)
+
+check "SHA256SUMS lists the Debian package" grep -qx "[0-9a-f]*  $deb_name" "$work/dist/SHA256SUMS"
+check "every file of the Debian package is root's, at one time, with the launcher the one program" same \
+    "$(dpkg-deb -c "$deb" | awk '$2 != "root/root" || ($1 != "drwxr-xr-x" && $1 != "-rw-r--r--") { print $1, $6 }
+                                { times[$4 " " $5] = 1 } END { print length(times), "time" }')" \
+    "$(printf '%s\n' '-rwxr-xr-x ./usr/games/zarnock' '1 time')"
+dpkg-deb -x "$deb" "$deb_root"
+check "the Debian package holds the x86_64 game" cmp -s "$deb_root/usr/lib/zarnock/zarnock.exe" "$deb_build/bin/zarnock.exe"
+for tool in lintian desktop-file-validate appstreamcli; do
+    command -v $tool >/dev/null || echo "SKIPPED: $tool is missing; run bash scripts/install-deps.sh"
+done
+! command -v lintian >/dev/null || check "lintian: no error, no warning" lintian --fail-on error,warning "$deb"
+! command -v desktop-file-validate >/dev/null ||
+    check "the desktop entry is valid" desktop-file-validate "$deb_root"/usr/share/applications/*.desktop
+! command -v appstreamcli >/dev/null ||
+    check "the AppStream file is valid" appstreamcli validate --no-net --strict "$deb_root"/usr/share/metainfo/*.xml
+
+# Starts the launcher, waits for the game's window on the display, and lets the probe check the first card and
+# end the game with exit code $1. Prints the seconds to the window; the run's files are $work/launch-$1.*.
+launch() {
+    local run=$work/launch-$1 started status
+    started=$(date +%s%N)
+    env -u XDG_DATA_HOME HOME="$deb_home" "$deb_root/usr/games/zarnock" >/dev/null 2>"$run.err" &
+    local launcher=$!
+    # The probe may join the prefix only once it is made: the window tells.
+    for _ in $(seq 1 1200); do
+        xwininfo -root -tree 2>/dev/null | grep -q '("zarnock.exe" ' && break
+        kill -0 $launcher 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "$(( ($(date +%s%N) - started) / 1000000 ))" > "$run.ms"
+    WINEPREFIX=$deb_prefix "$wine64" "$(windows_path "$deb_build/bin/package_probe.exe")" shown \
+        "$(windows_path "$deb_root/usr/lib/zarnock/cards32.dll")" "$1" > "$run.out"
+    status=$?
+    [ $status = 0 ] || WINEPREFIX=$deb_prefix wineserver -k
+    wait $launcher
+    echo $? > "$run.status"
+    grep -v "^ALSA lib" "$run.err"; cat "$run.out"
+    [ $status = 0 ]
+}
+check "the launcher's first start: the game's window with its first card drawn" launch 7
+check "the launcher's second start: the same" launch 0
+for code in 7 0; do
+    check "the launcher ends with the game's exit code $code" \
+        same "$(cat $work/launch-$code.status) $(grep -o 'ended with code [0-9]*' $work/launch-$code.out)" \
+        "$code ended with code $code"
+done
+check "the first start says it prepares Wine, the second not" \
+    same "$(grep -c Preparing $work/launch-7.err) $(grep -c Preparing $work/launch-0.err)" "1 0"
+echo "To the game's window: first start $(cat $work/launch-7.ms) ms, second start $(cat $work/launch-0.ms) ms"
+check "the second start is faster" test "$(cat $work/launch-0.ms)" -lt "$(cat $work/launch-7.ms)"
+WINEPREFIX=$deb_prefix wineserver -w
+check "the player's prefix is a 64-bit one" grep -qx '#arch=win64' "$deb_prefix/system.reg"
+check "Wine added no menu entries" test ! -e "$deb_home/.local/share/applications" -a ! -e "$deb_home/.config/menus"
