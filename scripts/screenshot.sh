@@ -15,7 +15,7 @@ zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 e2e_driver >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
 driver=
 cleanup() {
-    [ -n "$driver" ] && kill "$driver" 2>/dev/null
+    if [ -n "$driver" ]; then kill "$driver" 2>/dev/null || true; fi
     WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
     zarnock_stop_xvfb
     zarnock_forget_wine

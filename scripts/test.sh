@@ -17,11 +17,12 @@ zarnock_build x86_64 "$(zarnock_build_dir x86_64)"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-test.XXXXXX")
 # The tests make their prefixes and files in $work/tmp. A test that CTest stops at its time-out is killed
-# without a chance to clean up, so every prefix left there, and its server, goes here.
+# without a chance to clean up, so every prefix left there, and its server, goes here; the servers keep their
+# sockets under the tests' temporary folder, where wineserver -k looks for them.
 cleanup() {
     local prefix
     while read -r prefix; do
-        WINEPREFIX=${prefix%/system.reg} wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX=${prefix%/system.reg} TMPDIR=$work/tmp wineserver -k >/dev/null 2>&1 || true
     done < <(find "$work" -name system.reg 2>/dev/null)
     zarnock_stop_xvfb
     zarnock_forget_wine

@@ -98,7 +98,7 @@ zarnock_use_wine() {
 
 # Removes the wrappers' folder if this shell made it; scripts call it on their way out.
 zarnock_forget_wine() {
-    [ -n "${zarnock_wine_bin_made:-}" ] && rm -rf "$zarnock_wine_bin_made"
+    if [ -n "${zarnock_wine_bin_made:-}" ]; then rm -rf "$zarnock_wine_bin_made"; fi
     zarnock_wine_bin_made=
 }
 
@@ -121,8 +121,10 @@ zarnock_start_xvfb() {
     return 1
 }
 
+# The server may be gone already (a Ctrl+C reaches it too): that is no failure, and a cleanup under set -e
+# that calls this goes on.
 zarnock_stop_xvfb() {
-    [ -n "${ZARNOCK_XVFB_PID:-}" ] && kill "$ZARNOCK_XVFB_PID" 2>/dev/null
+    if [ -n "${ZARNOCK_XVFB_PID:-}" ]; then kill "$ZARNOCK_XVFB_PID" 2>/dev/null || true; fi
     ZARNOCK_XVFB_PID=
 }
 
