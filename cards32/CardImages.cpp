@@ -4,6 +4,7 @@
 #include "CardShape.h"
 #include "FaceArtist.h"
 #include "system/MemoryDC.h"
+#include "system/PixelBitmap.h"
 #include "system/SelectedObject.h"
 
 CardImages::CardImages(int width, int height)
@@ -33,24 +34,16 @@ bool CardImages::Render(int image) {
 }
 
 HBITMAP CardImages::MakeBitmap(const CardPixels& pixels, bool mask) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    PixelBitmap bitmap(pixels.width, pixels.height);
     if (!bitmap) return nullptr;
-    DWORD* out = static_cast<DWORD*>(bits);
+    DWORD* out = bitmap.Pixels();
     for (size_t i = 0; i < pixels.colours.size(); ++i) {
         if (mask)
             out[i] = pixels.onCard[i] ? 0 : 0xFFFFFF;
         else
             out[i] = pixels.onCard[i] ? pixels.colours[i] : 0;
     }
-    return bitmap;
+    return bitmap.Release();
 }
 
 bool CardImages::Recolour(int image, COLORREF colour) {

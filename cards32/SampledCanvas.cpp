@@ -15,32 +15,21 @@ DWORD ToDibColour(COLORREF colour) {
 SampledCanvas::SampledCanvas(int width, int height, int scale, double artWidth, double artHeight)
     : width(width), height(height), scale(scale), samplesPerUnitX(width * scale / artWidth),
       samplesPerUnitY(height * scale / artHeight), fineWidth(width * scale), fineHeight(height * scale),
-      dc(CreateCompatibleDC(nullptr)), bitmap(nullptr), originalBitmap(nullptr), bits(nullptr) {
-    if (!dc) return;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = fineWidth;
-    info.bmiHeader.biHeight = -fineHeight;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (!bitmap) return;
-    originalBitmap = SelectObject(dc, bitmap);
-    bits = static_cast<DWORD*>(pixels);
+      dc(CreateCompatibleDC(nullptr)), surface(fineWidth, fineHeight), originalBitmap(nullptr), bits(nullptr) {
+    if (!dc || !surface) return;
+    originalBitmap = SelectObject(dc, surface.Get());
+    bits = surface.Pixels();
     SetPolyFillMode(dc, WINDING);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
 }
 
+// The surface is let go after this, once the DC no longer holds it.
 SampledCanvas::~SampledCanvas() {
-    if (dc) {
-        SelectClipRgn(dc, nullptr);
-        if (originalBitmap) SelectObject(dc, originalBitmap);
-        DeleteDC(dc);
-    }
-    if (bitmap) DeleteObject(bitmap);
+    if (!dc) return;
+    SelectClipRgn(dc, nullptr);
+    if (originalBitmap) SelectObject(dc, originalBitmap);
+    DeleteDC(dc);
 }
 
 int SampledCanvas::FineX(double artX) const { return static_cast<int>(std::lround(artX * samplesPerUnitX)); }

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <vector>
+#include "system/PixelBitmap.h"
 
 struct CardPoint {
     double x;
@@ -64,7 +65,7 @@ private:
     int fineWidth;
     int fineHeight;
     HDC dc;
-    HBITMAP bitmap;
+    PixelBitmap surface;
     HGDIOBJ originalBitmap;
     DWORD* bits;
 };

@@ -3,6 +3,7 @@
 #include "render/MarkerBitmaps.h"
 #include <algorithm>
 #include "resources/ResourceIds.h"
+#include "system/PixelBitmap.h"
 
 namespace {
 const DWORD White = 0xFFFFFF;
@@ -24,21 +25,12 @@ const MarkerBitmapSet MarkerBitmapSets[] = {
 // A width x height 32-bit bitmap whose pixels `colourAt(x, y)` gives (0x00RRGGBB); null when it cannot be made.
 template <typename ColourAt>
 HBITMAP DrawLayer(int width, int height, ColourAt colourAt) {
-    if (width <= 0 || height <= 0) return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return nullptr;
-    DWORD* pixel = static_cast<DWORD*>(bits);
+    PixelBitmap layer(width, height);
+    if (!layer) return nullptr;
+    DWORD* pixel = layer.Pixels();
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) *pixel++ = colourAt(x, y);
-    return bitmap;
+    return layer.Release();
 }
 
 // The ring: at 96 dpi 7 pixels thick over columns 7 to 63 and rows 17 to 77 of the 70 x 95 layer.
