@@ -68,6 +68,21 @@ int ReadWindowSize(const char* name, int sizeAt96, const DisplayScale& stored, c
     return display.ScaleFrom(ReadSignedSetting(name, stored.Scale(sizeAt96)), stored);
 }
 const char* const PlacementDpiName = "PlacementDpi";
+// Beside the density, the size it belongs to: width in the low word, height in the high one. A release that
+// knew only 96 dpi rewrites Width and Height in its own pixels but leaves the density, which then no longer
+// belongs to them.
+const char* const PlacementSizeName = "PlacementSize";
+int PackedSize(int width, int height) {
+    return static_cast<int>(MAKELONG(static_cast<WORD>(width), static_cast<WORD>(height)));
+}
+
+// The density the stored Width and Height were saved at.
+DisplayScale StoredPlacementDensity() {
+    const int dpi = ReadSignedSetting(PlacementDpiName, DisplayScale::BaseDpi);
+    const int size = PackedSize(ReadSignedSetting("Width", 0), ReadSignedSetting("Height", 0));
+    const bool sizeRewritten = ReadSignedSetting(PlacementSizeName, size) != size;
+    return DisplayScale(sizeRewritten ? DisplayScale::BaseDpi : dpi);
+}
 }  // namespace
 
 App::App()
@@ -237,7 +252,7 @@ void App::LoadSettings() {
     Top = ReadSignedSetting("Top", 0);
     Left = ReadSignedSetting("Left", 0);
     // The position is kept in the screen's pixels; the size keeps its inches.
-    const DisplayScale stored(ReadSignedSetting(PlacementDpiName, DisplayScale::BaseDpi));
+    const DisplayScale stored(StoredPlacementDensity());
     Width = ReadWindowSize("Width", DefaultWindowWidth, stored, Display);
     Height = ReadWindowSize("Height", DefaultWindowHeight, stored, Display);
     MinMax = ReadSignedSetting("MinMax", 0);
@@ -266,6 +281,7 @@ void App::SaveSettings() {
     WriteSetting("Height", Height);
     WriteSetting("MinMax", MinMax);
     WriteSetting(PlacementDpiName, Display.Dpi());
+    WriteSetting(PlacementSizeName, PackedSize(Width, Height));
 }
 
 int App::ReadFirstBoot() { return ReadSignedSetting("FirstBoot", 1); }

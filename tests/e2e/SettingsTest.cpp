@@ -18,6 +18,7 @@ const ExpectedValue SavedDefaults[] = {
     {"FreezeOnBust", 1},   {"ShowWelcome", 1},  {"ForegroundColor", 0xFFFF80},
     {"BackgroundColor", 0xA04005},              {"Top", 0},            {"Left", 0},
     {"Width", 460},        {"Height", 480},     {"MinMax", 0},          {"PlacementDpi", 96},
+    {"PlacementSize", MAKELONG(460, 480)},
 };
 
 struct PlacementCase {
@@ -25,6 +26,7 @@ struct PlacementCase {
     int left, top, width, height;                          // stored
     int expectLeft, expectTop, expectWidth, expectHeight;  // the window it starts with
     int storedDpi = 0;                                     // 0: none stored
+    DWORD storedDpiSize = 0;                               // the size saved with the density; 0: none stored
 };
 
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
@@ -124,7 +126,8 @@ TEST_F(SettingsTest, StartUpBringsASavedPlacementBackOntoTheScreen) {
         {"past the right and bottom edges", offRight, offBottom, 460, 480, 0, 0, 460, 480},
         {"larger than the screen", 10, 10, ScreenWidth() + 1, ScreenHeight() + 1, 10, 10, 460, 480},
         {"at the smallest size kept", 12, 14, 449, 455, 12, 14, 449, 455},
-        {"saved at 192 dpi: the same inches", 50, 60, 940, 1000, 50, 60, 470, 500, 192},
+        {"saved at 192 dpi: the same inches", 50, 60, 940, 1000, 50, 60, 470, 500, 192, MAKELONG(940, 1000)},
+        {"resized by a release that knew only 96 dpi", 50, 60, 480, 510, 50, 60, 480, 510, 192, MAKELONG(940, 1000)},
     };
     for (const PlacementCase& placement : cases) {
         SCOPED_TRACE(placement.what);
@@ -136,6 +139,7 @@ TEST_F(SettingsTest, StartUpBringsASavedPlacementBackOntoTheScreen) {
         session.Registry().SetDword("Width", static_cast<DWORD>(placement.width));
         session.Registry().SetDword("Height", static_cast<DWORD>(placement.height));
         if (placement.storedDpi) session.Registry().SetDword("PlacementDpi", static_cast<DWORD>(placement.storedDpi));
+        if (placement.storedDpiSize) session.Registry().SetDword("PlacementSize", placement.storedDpiSize);
         ASSERT_TRUE(session.Start());
         EXPECT_FALSE(session.Window().IsMaximized());
         ExpectWindowAt(session.Window(), placement.expectLeft, placement.expectTop, placement.expectWidth,

@@ -140,7 +140,8 @@ TEST_F(SettingsPersistenceTest, SaveWritesEveryStoredValueAndClearsFirstBoot) {
                                  {"ShowWelcome", 0},    {"ForegroundColor", 0x010203},
                                  {"BackgroundColor", 0x040506}, {"FreezeOnBust", 0}, {"Top", 11},
                                  {"Left", -7},          {"Width", 600},       {"Height", 500},
-                                 {"MinMax", 2},         {"PlacementDpi", 96}};
+                                 {"MinMax", 2},         {"PlacementDpi", 96},
+                                 {"PlacementSize", static_cast<int>(MAKELONG(600, 500))}};
     for (const Expected& e : expected)
         EXPECT_EQ(e.value, Stored(e.name)) << e.name;
     EXPECT_EQ(0, TheApp.ReadFirstBoot());
