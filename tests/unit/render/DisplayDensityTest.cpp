@@ -1,4 +1,4 @@
-// The card library, the marker and the board's text at the display's density (run at 96, 120, 144, 168 and 192 dpi).
+// The card library, the marker and the board's text at the display's density (run at six densities, 96 to 240 dpi).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <algorithm>
