@@ -6,10 +6,12 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include "game/BoardMetrics.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
+#include "system/CardSize.h"
 #include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/Canvas.h"
@@ -166,13 +168,16 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
     ScopedSettings keep;
     SeedRandom(1000);
     const RECT at96 = {0, 0, 500, 380}, at192 = {0, 0, 1000, 760};  // twice as large still fits the desktop
+    const DisplayScale dense(192);
+    const CardSize card(dense);
+    const int tick = dense.Scale(TickStep);
     SetWindowPos(window, nullptr, 0, 0, at96.right, at96.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
     NewGame();
-    for (int tick = 0; tick < 3; ++tick) SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
+    for (int step = 0; step < 3; ++step) SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
     SendMessageA(window, WM_KEYDOWN, VK_LEFT, 0);
     TheApp.SetPaused(window, true);
-    const Board& board = *TheApp.CurrentBoard();
-    const Shoe& shoe = TheApp.CurrentBoard()->GetShoe();
+    Board& board = *TheApp.CurrentBoard();
+    const Shoe& shoe = board.GetShoe();
     TakeClientSize();
     ASSERT_EQ("", DifferenceFromRepaint());
     const std::vector<uint32_t> before = shown->Pixels();
@@ -188,15 +193,17 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
     EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight), std::make_pair(142, 192));
     EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
     EXPECT_EQ(std::make_pair(shoe.FallingX(), shoe.FallingY()),
-              std::make_pair(TheApp.CurrentBoard()->Stacks().At(1)->X(), board.SpawnY() + 3 * 24));
-    Canvas card(142, 192);  // the library draws the card at this size itself
-    TheApp.cardLibrary.DrawCardAt(card, 0, 0, 142, 192, shoe.Falling()->Code(), 0, Settings.BackgroundColor);
-    EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), 142, 192), card.Block(0, 0, 142, 192));
+              std::make_pair(board.Stacks().At(1)->X(), board.SpawnY() + 3 * tick));
+    Canvas drawn(card.Width(), card.Height());  // the library draws the card at this size itself
+    TheApp.cardLibrary.DrawCardAt(drawn, 0, 0, card.Width(), card.Height(), shoe.Falling()->Code(), 0,
+                                  Settings.BackgroundColor);
+    EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), card.Width(), card.Height()),
+              drawn.Block(0, 0, card.Width(), card.Height()));
     changeTo(96, at96);
     EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
     changeTo(192, at192);
     SendMessageA(window, WM_TIMER, DROP_TIMER, 0);  // a tick; the game stays paused for the comparison
-    EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 4 * 24);
+    EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 4 * tick);
     EXPECT_EQ("", DifferenceFromRepaint());
     changeTo(96, at96);
 }
