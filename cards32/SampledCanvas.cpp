@@ -15,10 +15,9 @@ DWORD ToDibColour(COLORREF colour) {
 SampledCanvas::SampledCanvas(int width, int height, int scale, double artWidth, double artHeight)
     : width(width), height(height), scale(scale), samplesPerUnitX(width * scale / artWidth),
       samplesPerUnitY(height * scale / artHeight), fineWidth(width * scale), fineHeight(height * scale),
-      dc(CreateCompatibleDC(nullptr)), surface(fineWidth, fineHeight), originalBitmap(nullptr), bits(nullptr) {
+      dc(CreateCompatibleDC(nullptr)), surface(fineWidth, fineHeight), originalBitmap(nullptr) {
     if (!dc || !surface) return;
     originalBitmap = SelectObject(dc, surface.Get());
-    bits = surface.Pixels();
     SetPolyFillMode(dc, WINDING);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_CENTER | TA_TOP);
@@ -39,7 +38,7 @@ int SampledCanvas::FineY(double artY) const { return static_cast<int>(std::lroun
 void SampledCanvas::Clear(COLORREF colour) {
     GdiFlush();
     const DWORD value = ToDibColour(colour);
-    for (int i = 0; i < fineWidth * fineHeight; ++i) bits[i] = value;
+    std::fill_n(surface.Pixels(), fineWidth * fineHeight, value);
 }
 
 void SampledCanvas::FillRect(double left, double top, double right, double bottom, COLORREF colour) {

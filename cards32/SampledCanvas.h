@@ -26,7 +26,8 @@ public:
     SampledCanvas(const SampledCanvas&) = delete;
     SampledCanvas& operator=(const SampledCanvas&) = delete;
 
-    bool IsReady() const { return bits != nullptr; }
+    // Drawable once the surface is made and selected into the DC.
+    bool IsReady() const { return originalBitmap != nullptr; }
     int Width() const { return width; }
     int Height() const { return height; }
 
@@ -55,7 +56,7 @@ public:
 private:
     int FineX(double artX) const;
     int FineY(double artY) const;
-    DWORD& Sample(int x, int y) const { return bits[y * fineWidth + x]; }
+    DWORD& Sample(int x, int y) const { return surface.Pixels()[y * fineWidth + x]; }
 
     int width;
     int height;
@@ -67,5 +68,4 @@ private:
     HDC dc;
     PixelBitmap surface;
     HGDIOBJ originalBitmap;
-    DWORD* bits;
 };
