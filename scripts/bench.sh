@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-source scripts/wine-env.sh
+source scripts/lib/machine.sh
 zarnock_machine
 zarnock_arch_says measuring
 
@@ -22,16 +22,9 @@ zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 bench_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-bench.XXXXXX")
 prefix=$work/prefix
-cleanup() {
-    WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1 || true
-    WINEPREFIX=$work/prefix192 wineserver -k >/dev/null 2>&1 || true
-    zarnock_stop_xvfb
-    zarnock_forget_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+zarnock_at_exit 'rm -rf "$work"'
 zarnock_start_xvfb
+zarnock_at_exit 'WINEPREFIX=$prefix wineserver -k >/dev/null 2>&1; WINEPREFIX=$work/prefix192 wineserver -k >/dev/null 2>&1'
 if [ -n "${ZARNOCK_WINE_TEMPLATE:-}" ]; then
     cp -al "$ZARNOCK_WINE_TEMPLATE" "$prefix"
     rm -f "$prefix"/*.reg

@@ -4,21 +4,15 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-source scripts/wine-env.sh
+source scripts/lib/machine.sh
 zarnock_machine
 
 zarnock_build "$ZARNOCK_ARCH" "$build" card_sheet
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-cards.XXXXXX")
-cleanup() {
-    WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
-    zarnock_stop_xvfb
-    zarnock_forget_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
+zarnock_at_exit 'rm -rf "$work"'
 zarnock_start_xvfb
+zarnock_at_exit 'WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1'
 zarnock_make_prefix "$work/prefix"
 dpi=${1:-96}
 sheet=docs/cards.png

@@ -6,7 +6,7 @@
 # test; without them only the packages and their test are left out.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/lib/machine.sh"
 zarnock_choose_arch
 
 packages=(cmake make g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev

@@ -9,16 +9,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 epoch=$1 dist=$2
 shift 2
-source scripts/wine-env.sh
+source scripts/lib/common.sh
 build=$(zarnock_build_dir x86_64)
 zarnock_build x86_64 "$build" zarnock >/dev/null
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[ -n "$version" ] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 1; }
+version=$(zarnock_version "$build")
 maintainer="Quillmere <zarnock@quillmere.invalid>"
 day=$(TZ=UTC date -d "@$epoch" +%Y-%m-%d)
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-deb.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+zarnock_at_exit 'rm -rf "$work"'
 tree=$work/zarnock
 share=$tree/usr/share
 doc=$share/doc/zarnock

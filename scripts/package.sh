@@ -10,14 +10,13 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-have() { command -v "$1" >/dev/null; }
-have makensis && have zip || bash scripts/install-deps.sh
+source scripts/lib/common.sh
+have makensis && have zip || zarnock_install_deps
 have makensis && have zip || { echo "package.sh needs makensis (nsis) and zip" >&2; exit 1; }
 if [ -n "${ZARNOCK_SIGN_PFX:-}" ] && ! have osslsigncode; then
     echo "signing needs osslsigncode (apt-get install osslsigncode)" >&2
     exit 1
 fi
-source scripts/wine-env.sh
 
 case "${ZARNOCK_PACKAGE_TRIAL:-}" in
     "") arch=i686 nsis_target=x86-unicode zip_suffix=win32 setup_suffix=setup ;;
@@ -27,8 +26,7 @@ esac
 build=$(zarnock_build_dir $arch)
 dist=${ZARNOCK_DIST_DIR:-$root/dist}
 zarnock_build $arch "$build" >/dev/null
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[ -n "$version" ] || { echo "no project version in $build/CMakeCache.txt" >&2; exit 1; }
+version=$(zarnock_version "$build")
 
 # Only this folder's own repository counts, never one it happens to lie in.
 if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$(pwd -P)" ]; then
@@ -50,7 +48,7 @@ fi
 if [[ $state == NOT* ]]; then echo "WARNING: $state." >&2; fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-package.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+zarnock_at_exit 'rm -rf "$work"'
 
 sign() {
     [ -n "${ZARNOCK_SIGN_PFX:-}" ] || return 0

@@ -4,9 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-source scripts/wine-env.sh
+source scripts/lib/machine.sh
 zarnock_machine
-bash scripts/install-deps.sh
 zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32
 
 # A win32 prefix cannot serve 64-bit Wine: each architecture has a prefix of its own.
@@ -22,7 +21,6 @@ fi
 if [ -z "${DISPLAY:-}" ]; then
     echo "No display: starting a virtual one (Xvfb) for this run."
     zarnock_start_xvfb
-    trap 'zarnock_stop_xvfb; zarnock_forget_wine' EXIT
 fi
 
 echo "Built: $build/bin/zarnock.exe and $build/bin/cards32.dll"

@@ -4,9 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-source scripts/wine-env.sh
+source scripts/lib/machine.sh
 zarnock_machine
-bash scripts/install-deps.sh
 
 output=${1:-$root/docs/screenshot.png}
 dpi=${ZARNOCK_SCREENSHOT_DPI:-96}
@@ -14,20 +13,15 @@ zarnock_build "$ZARNOCK_ARCH" "$build" zarnock cards32 e2e_driver >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-shot.XXXXXX")
 driver=
-cleanup() {
-    if [ -n "$driver" ]; then kill "$driver" 2>/dev/null || true; fi
-    WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1 || true
-    zarnock_stop_xvfb
-    zarnock_forget_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
+zarnock_at_exit 'rm -rf "$work"'
 
 # The picture shows as much of the virtual desktop as a 1024 x 768 desktop at 96 dpi, scaled like the game;
 # the desktop and the X screen are at least that large (and 1600 x 1200, the scaled desktop of the tests).
 width=$((1024 * dpi / 96)) height=$((768 * dpi / 96))
 desktop=$((width > 1600 ? width : 1600))x$((height > 1200 ? height : 1200))
 zarnock_start_xvfb "$desktop"
+zarnock_at_exit 'WINEPREFIX=$work/prefix wineserver -k >/dev/null 2>&1'
+zarnock_at_exit '[ -z "$driver" ] || kill "$driver" 2>/dev/null'
 echo "Making a fresh Wine prefix..."
 zarnock_make_prefix "$work/prefix"
 [ "$dpi" = 96 ] || zarnock_set_dpi "$work/prefix" "$dpi" "$desktop"

@@ -4,10 +4,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-source scripts/wine-env.sh
+source scripts/lib/machine.sh
 zarnock_machine
 zarnock_arch_says testing
-bash scripts/install-deps.sh
 
 # The i686 build is the one that ships: it is built on every machine, whichever build is tested.
 export ZARNOCK_RELEASE_BUILD_DIR
@@ -19,21 +18,17 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-test.XXXXXX")
 # The tests make their prefixes and files in $work/tmp. A test that CTest stops at its time-out is killed
 # without a chance to clean up, so every prefix left there, and its server, goes here; the servers keep their
 # sockets under the tests' temporary folder, where wineserver -k looks for them.
-cleanup() {
+stop_servers() {
     local prefix
     while read -r prefix; do
         WINEPREFIX=${prefix%/system.reg} TMPDIR=$work/tmp wineserver -k >/dev/null 2>&1 || true
     done < <(find "$work" -name system.reg 2>/dev/null)
-    zarnock_stop_xvfb
-    zarnock_forget_wine
-    rm -rf "$work"
 }
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+zarnock_at_exit 'rm -rf "$work"'
 mkdir "$work/tmp"
 
 zarnock_start_xvfb
+zarnock_at_exit stop_servers
 echo "Preparing a Wine prefix for the tests..."
 zarnock_make_prefix "$work/template"
 export ZARNOCK_WINE_TEMPLATE=$work/template

@@ -19,7 +19,7 @@ while [ $# -gt 0 ]; do
     esac
     shift
 done
-have() { command -v "$1" >/dev/null; }
+source "$root/scripts/lib/common.sh"
 skip() {
     echo "** SKIPPED: $* **" >&2
     exit 77
@@ -35,13 +35,8 @@ if [ -n "$(git -C "$root" status --porcelain)" ]; then
 fi
 work=$(cd "$(mktemp -d "${TMPDIR:-/tmp}/zarnock-verify.XXXXXX")" && pwd)
 busy=() keep=false
-cleanup() {
-    [ ${#busy[@]} = 0 ] || kill "${busy[@]}" 2>/dev/null || true
-    $keep || rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+zarnock_at_exit '$keep || rm -rf "$work"'
+zarnock_at_exit '[ ${#busy[@]} = 0 ] || kill "${busy[@]}" 2>/dev/null'
 
 utf8_locale=$(locale -a 2>/dev/null | grep -i -m 1 -E '^(en_US|C)\.utf-?8$' || locale -a | grep -i -m 1 'utf-\?8' || true)
 [ -n "$utf8_locale" ] || utf8_locale=C.UTF-8

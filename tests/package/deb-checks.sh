@@ -1,6 +1,6 @@
 # Sourced by package-test.sh: the Debian package read, then unpacked into a throwaway root and started twice
 # from its launcher with a fresh home folder, on the test display. Uses the test's check, same, $work, $version.
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/lib/common.sh"
 deb_name=zarnock_${version}_amd64.deb
 deb=$work/dist/$deb_name
 deb_build=$(zarnock_build_dir x86_64)

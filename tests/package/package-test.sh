@@ -17,11 +17,9 @@ template=${ZARNOCK_WINE_TEMPLATE:?run the tests through scripts/test.sh}
 work=$(mktemp -d "${TMPDIR:-/tmp}/zarnock-package-test.XXXXXX")
 prefix=$work/prefix
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-cleanup() {
-    wineserver -k >/dev/null 2>&1
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$root/scripts/lib/common.sh"
+zarnock_at_exit 'rm -rf "$work"'
+zarnock_at_exit 'wineserver -k >/dev/null 2>&1'
 
 failures=0
 check() {
@@ -45,7 +43,7 @@ version_text() { strings -el -n 3 "$1" | grep -A1 -x "$2" | tail -1; }
 # The release is always the 32-bit build; it is made and checked on every machine.
 release_build=${ZARNOCK_RELEASE_BUILD_DIR:-$build}
 ZARNOCK_BUILD_DIR=$release_build ZARNOCK_DIST_DIR=$work/dist bash "$root/scripts/package.sh" || exit 1
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$release_build/CMakeCache.txt")
+version=$(zarnock_version "$release_build")
 release_zip=$work/dist/zarnock-$version-win32.zip
 release_setup=$work/dist/zarnock-$version-setup.exe
 songs=$(cd "$root/music" && ls | sed -n 's/^\(song[0-9][0-9]*\)\.txt$/\1.mid/p')

@@ -1,5 +1,8 @@
-# Shared by the scripts: the architecture this machine can test, the builds, a private X display and Wine
+# Shared by the scripts: which architecture this machine can run, Wine for it, a private X display and Wine
 # prefixes made for Zarnock. Sourced, not run. Never touches the user's own Wine prefix.
+[ -n "${zarnock_machine_loaded:-}" ] && return 0
+zarnock_machine_loaded=1
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 # Writes a 93-byte i386 ELF program that only exits with 42 to $1.
 zarnock_write_probe32() {
@@ -61,12 +64,6 @@ zarnock_arch_says() {
     echo "$ZARNOCK_ARCH_WHY: $1 the $ZARNOCK_ARCH build under $bits-bit Wine"
 }
 
-# The build folder of architecture $1. The i686 build is the one that ships.
-zarnock_build_dir() {
-    if [ "$1" = i686 ]; then echo "${ZARNOCK_BUILD_DIR:-$root/build}"
-    else echo "${ZARNOCK_BUILD_DIR_X86_64:-$root/build-x86_64}"; fi
-}
-
 # True when $1 is a folder, not a link, of this user's own that no one else may write into.
 zarnock_private_folder() {
     [ -d "$1" ] && [ ! -L "$1" ] && [ "$(stat -c %u "$1")" = "$(id -u)" ] && [ $((0$(stat -c %a "$1") & 022)) = 0 ]
@@ -102,7 +99,7 @@ zarnock_forget_wine() {
     zarnock_wine_bin_made=
 }
 
-# Starts Xvfb on a free display, with a screen of $1 pixels (1600x1200 when not given).
+# Starts Xvfb on a free display, with a screen of $1 pixels (1600x1200 when not given), until the script ends.
 zarnock_start_xvfb() {
     local n size=${1:-1600x1200}
     for n in $(seq 91 150); do
@@ -112,7 +109,10 @@ zarnock_start_xvfb() {
         export DISPLAY=":$n"
         local i
         for i in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && return 0
+            if [ -e "/tmp/.X11-unix/X$n" ]; then
+                zarnock_at_exit zarnock_stop_xvfb
+                return 0
+            fi
             kill -0 "$ZARNOCK_XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
@@ -128,11 +128,13 @@ zarnock_stop_xvfb() {
     ZARNOCK_XVFB_PID=
 }
 
-# What most scripts start with: chooses the architecture, makes `wine` run it, and puts its build folder in $build.
+# What most scripts start with: chooses the architecture, installs what is missing (before anything needs it),
+# makes `wine` run the chosen architecture, and puts its build folder in $build.
 zarnock_machine() {
     zarnock_choose_arch || return 1
+    zarnock_install_deps || return 1
     zarnock_use_wine || return 1
-    trap zarnock_forget_wine EXIT
+    zarnock_at_exit zarnock_forget_wine
     build=$(zarnock_build_dir "$ZARNOCK_ARCH")
 }
 
@@ -160,24 +162,4 @@ zarnock_set_dpi() {
         wineserver -k >/dev/null 2>&1
         wineserver -w
     )
-}
-
-# Configures the Release build of architecture $1 in folder $2 and builds the targets that follow (all when
-# none are named), with ZARNOCK_BUILD_JOBS parallel jobs (one per core when not set).
-zarnock_build() {
-    local arch=$1 build=$2
-    shift 2
-    # The toolchain counts only when a folder is first configured; named again, CMake warns that it went unused.
-    local toolchain=(-DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$arch.cmake")
-    if [ -f "$build/CMakeCache.txt" ]; then
-        grep -q "^CMAKE_TOOLCHAIN_FILE:.*mingw-$arch\.cmake$" "$build/CMakeCache.txt" ||
-            { echo "$build was configured for another architecture than $arch: remove it" >&2; return 1; }
-        toolchain=()
-    fi
-    cmake -S . -B "$build" "${toolchain[@]}" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    if [ $# -gt 0 ]; then
-        cmake --build "$build" -j "${ZARNOCK_BUILD_JOBS:-$(nproc)}" --target "$@"
-    else
-        cmake --build "$build" -j "${ZARNOCK_BUILD_JOBS:-$(nproc)}"
-    fi
 }
