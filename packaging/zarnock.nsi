@@ -34,7 +34,7 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zarnock.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Play Zarnock now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(PlayNow)"
 !insertmacro MUI_PAGE_LICENSE "${FILES}\LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
@@ -42,7 +42,7 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include "nsis-languages.nsh"
 
 ; Files of a running game cannot be replaced or removed: the player is asked to close it first.
 !macro WAIT_FOR_GAME_TO_CLOSE un
@@ -50,7 +50,7 @@ Function ${un}WaitForGameToClose
   retry:
     FindWindow $0 "${WINDOW_CLASS}"
     StrCmp $0 0 closed
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Zarnock is running. Please close it, then choose Retry." \
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(GameRunning)" \
         /SD IDCANCEL IDRETRY retry
     Abort
   closed:
@@ -88,6 +88,8 @@ Section "Zarnock" SectionGame
   File "${FILES}\zarnock.exe"
   File "${FILES}\cards32.dll"
   File "${FILES}\ZarnockHelp.htm"
+  ; The help page in the other languages, where the folder has them
+  File /nonfatal "${FILES}\ZarnockHelp.*.htm"
   !ifdef SONGS
     File "${FILES}\song*.mid"
   !endif
@@ -111,20 +113,21 @@ Section "Zarnock" SectionGame
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section /o "Desktop shortcut" SectionDesktop
+Section /o "$(DesktopShortcut)" SectionDesktop
   SetOutPath "$INSTDIR"
   CreateShortCut "$DESKTOP\${SHORTCUT}" "$INSTDIR\zarnock.exe" "" "$INSTDIR\zarnock.exe" 0
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${SectionGame} "The game, its card library, help page and songs, and a Start-menu shortcut."
-  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "A shortcut to Zarnock on the desktop."
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionGame} "$(GameDescription)"
+  !insertmacro MUI_DESCRIPTION_TEXT ${SectionDesktop} "$(DesktopDescription)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"
   Delete "$INSTDIR\zarnock.exe"
   Delete "$INSTDIR\cards32.dll"
   Delete "$INSTDIR\ZarnockHelp.htm"
+  Delete "$INSTDIR\ZarnockHelp.*.htm"
   Delete "$INSTDIR\song*.mid"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\LICENSE.txt"
@@ -135,7 +138,7 @@ Section "Uninstall"
   Delete "$DESKTOP\${SHORTCUT}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
-  MessageBox MB_YESNO|MB_ICONQUESTION "Keep your high scores and options for a later installation of Zarnock?" \
+  MessageBox MB_YESNO|MB_ICONQUESTION "$(KeepSettings)" \
       /SD IDYES IDYES keep
     DeleteRegKey HKCU "${SETTINGS_KEY}"
     DeleteRegKey /ifempty HKCU "Software\Quillmere"
