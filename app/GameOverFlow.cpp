@@ -1,6 +1,6 @@
 // The end-of-game flow: the special endings' messages, the high-score threshold and entry, play again.
 #include "app/GameOverFlow.h"
-#include "app/App.h"
+#include "app/ReportLastError.h"
 #include "dialogs/HighScoreDialog.h"
 #include "game/Board.h"
 #include "resources/ResourceIds.h"
@@ -22,16 +22,16 @@ void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, te
 bool WindowGone(HWND window) { return !IsWindow(window); }
 }  // namespace
 
-GameOverFlow::GameOverFlow(App& app) : app(app) {}
+GameOverFlow::GameOverFlow(HINSTANCE instance, const std::unique_ptr<Board>& board)
+    : instance(instance), board(board) {}
 
 GameOverFlow::~GameOverFlow() {}
 
-void GameOverFlow::Run(HWND window, int reason) {
+void GameOverFlow::Run(HWND window, GameEndReason reason) {
     const int threshold = HighScoreThreshold();
     bool playerWasTold = ExplainEnding(window, reason);
     if (WindowGone(window))
         return;
-    Board* board = app.CurrentBoard();
     if (board != nullptr && board->GetWinnings() > threshold) {
         EnterHighScore(window, board->GetWinnings());
         playerWasTold = true;
@@ -42,39 +42,38 @@ void GameOverFlow::Run(HWND window, int reason) {
         PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
 }
 
-bool GameOverFlow::ExplainEnding(HWND window, int reason) {
+bool GameOverFlow::ExplainEnding(HWND window, GameEndReason reason) {
     switch (reason) {
-    case 1:
+    case OutOfCards:
         ShowGameOverMessage(window,
                             "You're out of cards!  When playing with the \"One Deck\" option, you only get 52 cards "
                             "to play with. They're recycled back into the deck every time you collapse a stack, but "
                             "once the deck is empty, the game is over.  And that's what just happened!");
         return true;
-    case 2:
+    case PerfectMatch:
         ShowGameOverMessage(window,
                             "Getting tired of this yet?  You've nearly emptied the deck, and it just so happens that "
                             "the few remaining cards are a perfect match -- they will collapse on their own from now "
                             "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
                             "quirk of the rules, and the game is now over.  Hope you get a high score!");
-        if (app.CurrentBoard() != nullptr) {
-            app.CurrentBoard()->AddWinnings(PerfectMatchBonus);
+        if (board != nullptr) {
+            board->AddWinnings(PerfectMatchBonus);
             if (!WindowGone(window))
-                app.CurrentBoard()->RedrawStatus(window);
+                board->RedrawStatus(window);
         }
         return true;
-    case 4:
+    case AbandonedForNewGame:
         return true;
+    case NoRoomForCard:
+        break;
     }
     return false;
 }
 
 void GameOverFlow::EnterHighScore(HWND window, int score) {
-    app.NewEntryScore = score;
-    app.NewEntryPending = 1;
+    NewHighScore entry = {score};
     ShowGameOverMessage(window, "Congratulations!  You got a high score!");
-    if (!WindowGone(window) &&
-        DialogBoxParamA(app.Instance(), MAKEINTRESOURCEA(IDD_HIGH_SCORES), window, HighScoreDialogProc, 0) == -1)
+    if (!WindowGone(window) && DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIGH_SCORES), window,
+                                               HighScoreDialogProc, reinterpret_cast<LPARAM>(&entry)) == -1)
         ReportLastError();
-    app.NewEntryPending = 0;
-    app.NewEntryScore = 0;
 }

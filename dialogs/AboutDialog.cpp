@@ -1,18 +1,10 @@
-// The about box: centred over the main window, closed with OK or Cancel.
+// The about box: nothing of its own to show; OK or Cancel closes it.
 #include "dialogs/AboutDialog.h"
-#include "dialogs/DialogRoutines.h"
 
-INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        CenterOverParent(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        return FALSE;
-    }
-    return FALSE;
+INT_PTR AboutDialog::OnInitDialog(HWND, LPARAM) { return TRUE; }
+
+INT_PTR AboutDialog::OnCommand(HWND dialog, int id) {
+    if (id != IDOK && id != IDCANCEL) return FALSE;
+    EndDialog(dialog, id);
+    return TRUE;
 }

@@ -3,12 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include "app/App.h"
 #include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
-
-std::unique_ptr<HighScoreDialog> TheHighScoreDialog;
 
 namespace {
 // Best place first.
@@ -45,10 +42,14 @@ int ScoreTextValue(const char* text) { return static_cast<int>(std::strtol(text,
 
 HighScoreDialog::HighScoreDialog() : writeValue(WriteToRegistry) {}
 
-INT_PTR HighScoreDialog::OnInitDialog(HWND dialog) {
-    CenterOverParent(dialog);
-    pending = TheApp.NewEntryPending;
-    newScore = TheApp.NewEntryScore;
+INT_PTR HighScoreDialog::OnInitDialog(HWND dialog, LPARAM newEntry) {
+    const NewHighScore* entry = reinterpret_cast<const NewHighScore*>(newEntry);
+    pending = entry != nullptr ? 1 : 0;
+    newScore = entry != nullptr ? entry->score : 0;
+    return ShowTable(dialog);
+}
+
+INT_PTR HighScoreDialog::ShowTable(HWND dialog) {
     FillDefaultHighScores(dialog);
     LoadHighScores(dialog);
     if (pending && newEntryRow != NoRow) {
@@ -150,7 +151,8 @@ void HighScoreDialog::Reset(HWND dialog) {
     RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath);
     for (int row = 0; row < HighScorePlaces; ++row)
         SetNameReadOnly(dialog, row, true);
-    OnInitDialog(dialog);
+    CenterOverParent(dialog);
+    ShowTable(dialog);
 }
 
 void HighScoreDialog::ClearRowForNewEntry(HWND dialog, int row) {
@@ -176,16 +178,4 @@ void HighScoreDialog::OpenNewEntryForName(HWND dialog) {
     SetNameReadOnly(dialog, newEntryRow, false);
     SendDlgItemMessageA(dialog, NameId(newEntryRow), EM_LIMITTEXT, NameTextLimit, 0);
     SetFocus(GetDlgItem(dialog, NameId(newEntryRow)));
-}
-
-INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        if (!TheHighScoreDialog)
-            TheHighScoreDialog = std::make_unique<HighScoreDialog>();
-        return TheHighScoreDialog->OnInitDialog(dialog);
-    case WM_COMMAND:
-        return TheHighScoreDialog ? TheHighScoreDialog->OnCommand(dialog, LOWORD(wParam)) : FALSE;
-    }
-    return FALSE;
 }

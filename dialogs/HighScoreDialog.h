@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 #include <functional>
-#include <memory>
+#include "dialogs/ModalDialog.h"
 
 const int HighScorePlaces = 10;
 // Names and score texts are read into buffers of this size (255 characters and the terminating zero).
@@ -14,16 +14,21 @@ int DefaultHighScore(int n);
 // the digits up to the first other character; 0 when there are no digits.
 int ScoreTextValue(const char* text);
 
-class HighScoreDialog {
+// The entry a finished game brings to the table. The dialog opened with a pointer to one (DialogBoxParam's
+// lParam) places it and takes the player's name; opened with none, it only shows the table.
+struct NewHighScore {
+    int score;
+};
+
+// Dialog of template IDD_HIGH_SCORES.
+class HighScoreDialog : public ModalDialog<HighScoreDialog> {
 public:
     static constexpr int NoRow = -1;
 
     HighScoreDialog();
-    virtual ~HighScoreDialog() = default;
 
-    // Centres the dialog, shows the table and, with an entry pending, opens its row for the name.
-    // TRUE lets the default focus apply; FALSE when the focus was put on the new entry's name.
-    INT_PTR OnInitDialog(HWND dialog);
+    // Takes the new entry (a NewHighScore*, or 0) and shows the table.
+    INT_PTR OnInitDialog(HWND dialog, LPARAM newEntry);
     INT_PTR OnCommand(HWND dialog, int id);
 
     // The working copy of the table is the dialog's ten rows.
@@ -41,6 +46,9 @@ public:
     ValueWriter writeValue;
 
 private:
+    // Shows the table and, with an entry pending, opens its row for the name. TRUE lets the default focus
+    // apply; FALSE when the focus was put on the new entry's name.
+    INT_PTR ShowTable(HWND dialog);
     void ClearRowForNewEntry(HWND dialog, int row);
     void PlaceByDefaultLadder(HWND dialog, int firstFreeRow);
     void OpenNewEntryForName(HWND dialog);
@@ -56,8 +64,4 @@ private:
     int storedIndex[HighScorePlaces] = {NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow, NoRow};
 };
 
-// Created the first time the dialog opens and kept until the program ends.
-extern std::unique_ptr<HighScoreDialog> TheHighScoreDialog;
-
-// Dialog procedure of template IDD_HIGH_SCORES.
-INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+constexpr DLGPROC HighScoreDialogProc = HighScoreDialog::Procedure;

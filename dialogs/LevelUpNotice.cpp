@@ -1,7 +1,6 @@
 // The level-up notice: a rising run of tones, then it closes itself when its one-second timer fires.
 #include "dialogs/LevelUpNotice.h"
 #include "audio/Sound.h"
-#include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
 
@@ -18,26 +17,22 @@ void PlayRisingTones() {
 }
 }  // namespace
 
-INT_PTR CALLBACK LevelUpNoticeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        // The timer starts before the tones, so the notice closes one second after it began.
-        SetTimer(dialog, LEVEL_UP_TIMER, NoticeMilliseconds, nullptr);
-        CenterOverParent(dialog);
-        PlayRisingTones();
-        return TRUE;
-    case WM_TIMER:
-        if (wParam != LEVEL_UP_TIMER)
-            return FALSE;
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-            KillTimer(dialog, LEVEL_UP_TIMER);
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-        return FALSE;
-    }
-    return FALSE;
+INT_PTR LevelUpNotice::OnInitDialog(HWND dialog, LPARAM) {
+    // The timer starts before the tones, so the notice closes one second after it began.
+    SetTimer(dialog, LEVEL_UP_TIMER, NoticeMilliseconds, nullptr);
+    PlayRisingTones();
+    return TRUE;
+}
+
+INT_PTR LevelUpNotice::OnTimer(HWND dialog, UINT_PTR timerId) {
+    if (timerId != LEVEL_UP_TIMER) return FALSE;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return TRUE;
+}
+
+INT_PTR LevelUpNotice::OnCommand(HWND dialog, int id) {
+    if (id != IDOK && id != IDCANCEL) return FALSE;
+    KillTimer(dialog, LEVEL_UP_TIMER);
+    EndDialog(dialog, id);
+    return TRUE;
 }

@@ -2,11 +2,8 @@
 #include "dialogs/OptionsDialog.h"
 #include <commdlg.h>
 #include "system/LateImports.h"
-#include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsRecord.h"
-
-std::unique_ptr<OptionsDialog> TheOptionsDialog;
 
 namespace {
 const int UpsideDown = -1;
@@ -59,8 +56,7 @@ void OptionsDialog::LoadFromSettings() {
     difficulty = Settings.DealerOption;
 }
 
-INT_PTR OptionsDialog::OnInitDialog(HWND dialog) {
-    CenterOverParent(dialog);
+INT_PTR OptionsDialog::OnInitDialog(HWND dialog, LPARAM) {
     LoadFromSettings();
     ShowWorkingCopy(dialog);
     return TRUE;  // the default focus applies
@@ -159,16 +155,4 @@ void OptionsDialog::OnOk(HWND dialog) {
     }
     StoreGameSettings();
     EndDialog(dialog, IDOK);
-}
-
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        if (!TheOptionsDialog)
-            TheOptionsDialog = std::make_unique<OptionsDialog>();
-        return TheOptionsDialog->OnInitDialog(dialog);
-    case WM_COMMAND:
-        return TheOptionsDialog ? TheOptionsDialog->OnCommand(dialog, LOWORD(wParam)) : FALSE;
-    }
-    return FALSE;
 }

@@ -1,17 +1,17 @@
 // The Options dialog: a working copy of the settings, edited by the controls and copied back on OK.
 #pragma once
 #include <windows.h>
-#include <memory>
+#include "dialogs/ModalDialog.h"
 
-class OptionsDialog {
+// Dialog of template IDD_OPTIONS. Ends with IDOK only when a setting other than sound effects and music
+// changed; otherwise with IDCANCEL.
+class OptionsDialog : public ModalDialog<OptionsDialog> {
 public:
     static const int CustomColorCount = 16;
 
     // Loads the working copy from Settings.
     OptionsDialog();
-    virtual ~OptionsDialog() = default;
-
-    INT_PTR OnInitDialog(HWND dialog);
+    INT_PTR OnInitDialog(HWND dialog, LPARAM);
     INT_PTR OnCommand(HWND dialog, int id);
 
 private:
@@ -56,9 +56,4 @@ private:
     COLORREF customColors[CustomColorCount] = {};
 };
 
-// Created the first time the dialog opens and kept until the program ends.
-extern std::unique_ptr<OptionsDialog> TheOptionsDialog;
-
-// Dialog procedure of template IDD_OPTIONS. Ends with IDOK only when a setting other than sound effects
-// and music changed; otherwise with IDCANCEL.
-INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+constexpr DLGPROC OptionsDialogProc = OptionsDialog::Procedure;

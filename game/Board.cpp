@@ -91,7 +91,7 @@ void Board::PlaceFallingCard(HWND window, HDC dc) {
     // After a no-room ending the card stays where it found no room, in every repaint too.
     shoe->DrawFalling(dc);
     if (!host.isGameOver() && !landingInProgress && DistanceToLanding(shoe->FallingY(), column) < 1)
-        host.gameOver(window, 0);
+        host.gameOver(window, NoRoomForCard);
 }
 
 void Board::ChangeHost(const BoardHost& newHost) {
@@ -187,7 +187,7 @@ void Board::Land(HWND window) {
     CollapseNewestCards(dc, multiplier);
     if (FreezeIfBust(dc) && SelectNextFreeColumn() < 0) {
         landingInProgress = false;
-        EndGame(window, dc, 0);
+        EndGame(window, dc, NoRoomForCard);
         return;
     }
     if (!shoe->DealNext(window)) {
@@ -219,7 +219,7 @@ bool Board::FreezeIfBust(HDC dc) {
     return true;
 }
 
-void Board::EndGame(HWND window, HDC dc, int reason) {
+void Board::EndGame(HWND window, HDC dc, GameEndReason reason) {
     shoe->SetDeckTop(-2);
     DrawStatus(dc);
     host.gameOver(window, reason);

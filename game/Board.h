@@ -82,7 +82,7 @@ private:
     // Freezes the landing stack when it is bust (Vicious); true when it froze.
     bool FreezeIfBust(HDC dc);
     // The deck counter shows 0, the status is drawn, and the game-over flow runs.
-    void EndGame(HWND window, HDC dc, int reason);
+    void EndGame(HWND window, HDC dc, GameEndReason reason);
     void UnfreezeFirstFrozen(HDC dc);
     static int NextDropInterval(int interval);
     void FormatPlayerCaption(int index, char* text, int size) const;

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <functional>
 #include "game/BoardMetrics.h"
+#include "game/GameEndReason.h"
 
 struct BoardHost {
     int cardWidth = 0;
@@ -16,7 +17,7 @@ struct BoardHost {
     HBITMAP outlineBitmap = nullptr;
 
     // The end-of-game flow for `reason`. It may run modal loops, and the window may be gone when it returns.
-    std::function<void(HWND window, int reason)> gameOver;
+    std::function<void(HWND window, GameEndReason reason)> gameOver;
     std::function<bool()> isPaused;
     std::function<bool()> isGameOver;
     // Shows the level-up notice and returns when it has closed (the window may be gone by then).

@@ -36,9 +36,9 @@ bool Shoe::DealNext(HWND) {
     return !(Settings.EndOnShuffle && Settings.OneDeck == RecyclingDeck && reshuffled);
 }
 
-int Shoe::EndReason() const {
-    if (exhausted) return 2;
-    return reshuffled ? 1 : 0;
+GameEndReason Shoe::EndReason() const {
+    if (exhausted) return PerfectMatch;
+    return reshuffled ? OutOfCards : NoRoomForCard;
 }
 
 void Shoe::Swap(HWND) {

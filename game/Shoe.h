@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 #include "game/Card.h"
+#include "game/GameEndReason.h"
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
 
@@ -22,8 +23,8 @@ public:
 
     // Makes a new falling card at (0, 0); false when the game must end for lack of cards.
     bool DealNext(HWND window);
-    // 2 perfect match, 1 out of cards, 0 otherwise: the reason after DealNext returned false.
-    int EndReason() const;
+    // Why the game ends after DealNext returned false.
+    GameEndReason EndReason() const;
     // Replaces the falling card by the swap rules; the position is kept and nothing is drawn.
     void Swap(HWND window);
     // Hands over the falling card (the caller owns it); its image stays on the screen.

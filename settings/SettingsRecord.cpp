@@ -1,24 +1,16 @@
 // The settings record's defaults and derived values.
 #include "settings/SettingsRecord.h"
+#include "settings/StoredSettings.h"
 
 SettingsRecord Settings;
 
 void SettingsRecord::SetDefaults() {
-    Beep = 1;
-    Music = 1;
-    ClearStacks = 0;
-    GetFaster = 1;
-    SwapMode = 3;
-    OneDeck = 1;
-    EndOnShuffle = 0;
-    LastStack = 1;
-    UpDown = 1;
-    CollapseRegime = 3;
-    DealerOption = 1;
-    FreezeOnBust = 1;
-    ShowWelcome = 1;
-    ForegroundColor = SettingsDefaults::ForegroundColor;
-    BackgroundColor = SettingsDefaults::BackgroundColor;
+    for (const StoredSetting& setting : StoredSettings) {
+        if (setting.number)
+            this->*setting.number = static_cast<int>(setting.defaultValue);
+        else
+            this->*setting.colour = setting.defaultValue;
+    }
 }
 
 void SettingsRecord::DeriveMinCollapse() {

@@ -92,6 +92,7 @@ void InProcessBench::MeasureCardLibrary(BenchTable& table) const {
     const CardSize card{DisplayScale(DisplayScale::SystemDpi())};
     Canvas surface(card.Width() + 1, card.Height() + 1, Background);
     Samples inits, firstDraws, keptDraws, newSizeDraws;
+    bool newSizeRejected = false;
     for (int run = 0; run < repetitions; ++run) {
         int width = 0, height = 0;
         const double start = NowMs();
@@ -102,15 +103,19 @@ void InProcessBench::MeasureCardLibrary(BenchTable& table) const {
         for (int image = 0; image < CardImages; ++image) keptDraws.Add(TimedDraw(draw, surface, image));
         // A card a pixel larger each way: its size's corner mask and its image are made for this draw.
         const double newSizeStart = NowMs();
-        drawExt(surface, 0, 0, card.Width() + 1, card.Height() + 1, run % 52, 0, Background);
+        if (!drawExt(surface, 0, 0, card.Width() + 1, card.Height() + 1, run % 52, 0, Background))
+            newSizeRejected = true;  // a rejected size would pass as a fast one
         newSizeDraws.Add(NowMs() - newSizeStart);
         term();
     }
     table.AtMost("cdtInit (median of " + std::to_string(inits.Count()) + ")", inits.Median(), 5, "ms", 2);
     table.Info("cdtDraw, first draw of a card (renders it), median", firstDraws.Median(), "ms", 2);
     table.Info("cdtDraw, a kept card, median", keptDraws.Median() * 1000, "us", 0);
-    table.AtMost("cdtDrawExt, first draw of a card at a new size (makes that size), median", newSizeDraws.Median(), 4,
-                 "ms", 2);
+    const std::string newSizeRow = "cdtDrawExt, first draw of a card at a new size (makes that size), median";
+    if (newSizeRejected)
+        table.Failed(newSizeRow, "cdtDrawExt rejected the size", "<= 4.00 ms");
+    else
+        table.AtMost(newSizeRow, newSizeDraws.Median(), 4, "ms", 2);
 }
 
 void InProcessBench::MeasureTick(BenchTable& table) const {

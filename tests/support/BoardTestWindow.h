@@ -32,7 +32,7 @@ public:
 
     bool paused = true;
     bool gameIsOver = false;
-    int lastEndReason = -1;  // the reason of the last ending; -1 while none came
+    int lastEndReason = -1;  // the GameEndReason of the last ending; -1 while none came
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

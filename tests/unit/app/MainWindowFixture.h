@@ -30,7 +30,6 @@ protected:
         TheApp.GameIsOver = 0;
         TheApp.Started = 0;
         TheApp.music.MusicSuppress = 0;
-        TheApp.LastEndReason = -1;
         window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW, 0, 0, 460, 480,
                                  nullptr, nullptr, instance, nullptr);
         ASSERT_NE(nullptr, window);

@@ -30,11 +30,10 @@ TEST_F(MainWindowTest, PauseAndResumeSetTheTitleAndTheDropTimer) {
 
 TEST_F(MainWindowTest, GameOverPausesWithTheGameOverTitle) {
     StartGame();
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     EXPECT_EQ("Zarnock - Game Over", Title());
     EXPECT_TRUE(TheApp.IsPaused());
     EXPECT_TRUE(TheApp.IsGameOver());
-    EXPECT_EQ(0, TheApp.LastEndReason);
 }
 
 TEST_F(MainWindowTest, TogglePauseSwitchesARunningGameButNotAFinishedOne) {
@@ -46,7 +45,7 @@ TEST_F(MainWindowTest, TogglePauseSwitchesARunningGameButNotAFinishedOne) {
     EXPECT_EQ("Zarnock", Title());
     EXPECT_FALSE(TheApp.IsPaused());
 
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     TheApp.TogglePause(window);
     EXPECT_TRUE(TheApp.IsPaused());
     EXPECT_EQ("Zarnock - Game Over", Title());
@@ -123,7 +122,7 @@ TEST_F(KeyTest, KeysDoNothingWhilePausedOrAfterTheGameIsOverOrWhenNotListed) {
     TheApp.SetPaused(window, true);
     EXPECT_EQ(0, TheApp.OnKeyDown(window, VK_LEFT));
     EXPECT_EQ(static_cast<int>(Action::None), static_cast<int>(Observe(VK_DOWN)));
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     EXPECT_EQ(0, TheApp.OnKeyDown(window, VK_SPACE));
     EXPECT_EQ(static_cast<int>(Action::None), static_cast<int>(Observe(VK_RIGHT)));
 }
@@ -142,7 +141,6 @@ TEST_F(MainWindowTest, NewGameAnsweredNoKeepsTheGameAndResumesIt) {
     EXPECT_EQ(column, TheApp.board->Column());
     EXPECT_FALSE(TheApp.IsPaused());
     EXPECT_FALSE(TheApp.IsGameOver());
-    EXPECT_EQ(-1, TheApp.LastEndReason);
     EXPECT_EQ("Zarnock", Title());
 }
 
@@ -152,8 +150,8 @@ TEST_F(MainWindowTest, NewGameAnsweredYesAbandonsTheGameAndStartsAnother) {
     ASSERT_NE(TheApp.board->HomeColumn(), TheApp.board->Column());
     MessageBoxAnswerer answerer(IDYES);
     TheApp.NewGame(window);
+    // Only the question: an abandoned game ends without "Do you want to play again?".
     EXPECT_EQ(1u, answerer.Seen().size());
-    EXPECT_EQ(4, TheApp.LastEndReason);
     ASSERT_NE(nullptr, TheApp.CurrentBoard());
     EXPECT_EQ(-1, TheApp.board->Column());  // the new board's card is placed at its first paint
     EXPECT_EQ(0, TheApp.board->GetWinnings());
@@ -164,7 +162,7 @@ TEST_F(MainWindowTest, NewGameAnsweredYesAbandonsTheGameAndStartsAnother) {
 
 TEST_F(MainWindowTest, NewGameAfterTheGameIsOverAsksNothing) {
     StartGame();
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     MessageBoxAnswerer answerer(IDNO);
     TheApp.NewGame(window);
     EXPECT_TRUE(answerer.Seen().empty());
@@ -188,7 +186,7 @@ TEST_F(MainWindowTest, FocusAndMenusPauseAndResumeARunningGame) {
     EXPECT_EQ(0, SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0));
     EXPECT_FALSE(TheApp.IsPaused());
 
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     SendMessageA(window, WM_SETFOCUS, 0, 0);
     SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_TRUE(TheApp.IsPaused());
@@ -230,7 +228,7 @@ TEST_F(MainWindowTest, DialogCommandsPauseTheGameWhileTheDialogIsOpen) {
 
 TEST_F(MainWindowTest, DialogAfterTheGameIsOverLeavesItOver) {
     StartGame();
-    TheApp.GameOver(window, 0);
+    TheApp.GameOver(window, NoRoomForCard);
     MessageBoxAnswerer answerer(IDCANCEL);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_ABOUT, 0), 0);
     EXPECT_EQ(1u, answerer.Seen().size());

@@ -119,7 +119,7 @@ TEST_F(MusicTest, MusicOnInOptionsStartsTheNextSongAndOffClosesIt) {
     TheApp.music.SetCommand(mci.Command());
     Settings.Music = 0;
     StartGame();
-    TheApp.GameOver(window, 0);  // nothing was playing: the next notice is not to be ignored
+    TheApp.GameOver(window, NoRoomForCard);  // nothing was playing: the next notice is not to be ignored
     TheApp.GameIsOver = 1;
     StartGame();
     ToggleMusicInOptions();

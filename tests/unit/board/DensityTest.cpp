@@ -1,5 +1,6 @@
 // The board, the window sizes and the card size at 96, 120, 144, 168, 192 and 240 dots per inch.
 #include <windows.h>
+#include <vector>
 #include "BoardFixture.h"
 #include "app/App.h"
 #include "system/DisplayScale.h"
@@ -101,11 +102,14 @@ TEST_F(DensityTest, ShorterTextsLeaveNothingOfTheLongerOnesBehind) {
         board->AddWinnings(-1000000);
         for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(20, Three);
         board->DrawStatus(shown);
+        const std::vector<uint32_t> longer = shown.Pixels();
+        ASSERT_GT(shown.CountOtherThan(Settings.BackgroundColor), 0) << "the longer texts are drawn";
         board->AddWinnings(1000000);
         for (int i = 0; i < StackCount; ++i) StackAt(i).SetDealerHand(i % 2 ? 0 : 21, Ace);
         board->DrawStatus(shown);
         board->DrawStatus(once);
         EXPECT_EQ(shown.Differences(once), 0);
         EXPECT_GT(once.CountOtherThan(Settings.BackgroundColor), 0);
+        EXPECT_TRUE(once.Pixels() != longer) << "the shorter texts differ from the longer ones";
     }
 }

@@ -129,7 +129,7 @@ TEST_F(FallingCardTest, TwelveCardsUnderANewCardEndTheGameWithNoRoom) {
     PutCards(2, {36, 37, 38, 39, 36, 37, 38, 39, 36, 37, 38, 39});
     window.Paint();
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, NoRoomForCard);
     EXPECT_EQ(board->Column(), 2);
 }
 
@@ -146,7 +146,7 @@ TEST_F(FallingCardTest, ElevenCardsLeaveRoomForTwoTicks) {
     EXPECT_EQ(CardsOn(2), 12);
     // The next card over the same column now has no room.
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, NoRoomForCard);
 }
 
 TEST_F(FallingCardTest, MovesStopAtBothEdges) {

@@ -135,7 +135,7 @@ TEST_F(LandingTest, FreezeThatLeavesNoFreeStackEndsTheGameWithoutDealing) {
     const int cardsLeft = TheShoe().CardsLeft();
     FallAndLand();
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, NoRoomForCard);
     EXPECT_TRUE(StackAt(2).IsFrozen());
     EXPECT_EQ(StackAt(2).CardAt(1)->Code(), firstCode);
     EXPECT_EQ(TheShoe().Falling(), nullptr);  // no new card was dealt
@@ -144,7 +144,7 @@ TEST_F(LandingTest, FreezeThatLeavesNoFreeStackEndsTheGameWithoutDealing) {
     EXPECT_EQ(board->Level(), 0);
     // A repaint of the finished game finds no falling card and changes nothing.
     window.Paint();
-    EXPECT_EQ(window.lastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, NoRoomForCard);
 }
 
 TEST_F(LandingTest, OutOfCardsEndsTheGameWithReason1AndAnEmptyDeckCounter) {
@@ -154,7 +154,7 @@ TEST_F(LandingTest, OutOfCardsEndsTheGameWithReason1AndAnEmptyDeckCounter) {
     TheShoe().SetDeck({});
     FallAndLand();
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 1);
+    EXPECT_EQ(window.lastEndReason, OutOfCards);
     EXPECT_EQ(TheShoe().CardsLeft() + 1, 0);
     EXPECT_EQ(CardsOn(2), 1);
     // The card dealt by the refill is never drawn, and nothing moves any more.
@@ -180,7 +180,7 @@ TEST_F(LandingTest, PerfectMatchEndsTheGameWithReason2) {
         FallAndLand();
         ++landings;
     }
-    EXPECT_EQ(window.lastEndReason, 2);
+    EXPECT_EQ(window.lastEndReason, PerfectMatch);
     EXPECT_TRUE(TheShoe().Exhausted());
     EXPECT_EQ(TheShoe().PerfectMatches(), 32);
     EXPECT_EQ(landings, 1 + 3 * 31);

@@ -85,7 +85,7 @@ TEST_F(LevelCountTest, PaintDuringTheNoticeLeavesTheNoRoomEndingToTheLanding) {
     EXPECT_EQ(placedY, board->SpawnY());
     EXPECT_EQ(board->Level(), 1);
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 0);
+    EXPECT_EQ(window.lastEndReason, NoRoomForCard);
     EXPECT_EQ(TheShoe().FallingY(), board->SpawnY());
 }
 
@@ -98,7 +98,7 @@ TEST_F(LevelCountTest, LandingThatEndsTheGameNeverLevelsUp) {
         LandInColumn(landing % 5);
     }
     EXPECT_TRUE(window.gameIsOver);
-    EXPECT_EQ(window.lastEndReason, 1);
+    EXPECT_EQ(window.lastEndReason, OutOfCards);
     EXPECT_EQ(board->CardsThisLevel(), 52);
     EXPECT_EQ(board->Level(), 0);
     EXPECT_EQ(window.LevelUps(), 0);

@@ -149,7 +149,7 @@ TEST_F(DialogTest, WelcomeOpensShorterByTheHiddenPartAndCentred) {
 
     HWND welcome = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_WELCOME), owner, WelcomeDialogProc, 0);
     ASSERT_NE(nullptr, welcome);
-    ASSERT_NE(nullptr, TheWelcomeDialog.get());
+    ASSERT_NE(nullptr, WelcomeDialog::Kept().get());
     RECT shown;
     GetWindowRect(welcome, &shown);
     EXPECT_EQ(full.right - full.left, shown.right - shown.left);

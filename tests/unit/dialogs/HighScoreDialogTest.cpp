@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 #include <vector>
-#include "app/App.h"
 #include "dialogs/HighScoreDialog.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
@@ -19,15 +18,14 @@ protected:
     void SetUp() override { RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath); }
     void TearDown() override {
         DestroyWindow(dialog);
-        TheHighScoreDialog.reset();  // the next opening makes a fresh one that writes to the registry
-        TheApp.NewEntryPending = TheApp.NewEntryScore = 0;
+        HighScoreDialog::Kept().reset();  // the next opening makes a fresh one that writes to the registry
         SetUp();
     }
+    // A score above 0 opens the dialog for that new entry, as the end of a game does; 0 only shows the table.
     void Open(int score) {
-        TheApp.NewEntryPending = score > 0;
-        TheApp.NewEntryScore = score;
+        entry.score = score;
         dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_HIGH_SCORES), nullptr,
-                                    HighScoreDialogProc, 0);
+                                    HighScoreDialogProc, score > 0 ? reinterpret_cast<LPARAM>(&entry) : 0);
     }
     Texts Rows(int firstId) {
         Texts texts;
@@ -61,6 +59,7 @@ protected:
         return entries;
     }
     HWND dialog = nullptr;
+    NewHighScore entry = {0};
 };
 
 TEST_F(HighScoreDialogTest, NewEntryGoesAboveTheFirstLowerScoreAndBelowEqualOnes) {
@@ -86,7 +85,7 @@ TEST_F(HighScoreDialogTest, NewEntryGoesAboveTheFirstLowerScoreAndBelowEqualOnes
         std::string shown;
         for (const std::string& score : Rows(IDC_SCORE_FIRST)) shown += score + " ";
         EXPECT_EQ(c.shown, shown);
-        ASSERT_EQ(c.row, TheHighScoreDialog->NewEntryRow());
+        ASSERT_EQ(c.row, HighScoreDialog::Kept()->NewEntryRow());
         for (int row = 0; row < HighScorePlaces; ++row) EXPECT_EQ(row == c.row, Writable(row)) << row;
         if (c.row >= 0) {
             EXPECT_EQ(255, SendDlgItemMessageA(dialog, IDC_NAME_FIRST + c.row, EM_GETLIMITTEXT, 0, 0));
@@ -102,7 +101,7 @@ TEST_F(HighScoreDialogTest, ResetOnlyAfterYesThenTheLadderPlacesTheEntryAndOkSto
         return seen.text != "Are you sure you want to erase all high scores?" ? 0 : ++questions == 1 ? IDNO : IDYES;
     });
     Open(1000);
-    ASSERT_EQ(9, TheHighScoreDialog->NewEntryRow());
+    ASSERT_EQ(9, HighScoreDialog::Kept()->NewEntryRow());
     SetDlgItemTextA(dialog, IDC_NAME_FIRST + 9, "Typed");
     SendMessageA(dialog, WM_COMMAND, IDC_RESET, 0);
     EXPECT_EQ("Typed", Rows(IDC_NAME_FIRST)[9]);
@@ -144,7 +143,7 @@ TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissin
         std::string shown;
         for (const std::string& score : Rows(IDC_SCORE_FIRST)) shown += score + " ";
         ASSERT_EQ(c.shown, shown);
-        if (c.score > 0) SetDlgItemTextA(dialog, IDC_NAME_FIRST + TheHighScoreDialog->NewEntryRow(), "New");
+        if (c.score > 0) SetDlgItemTextA(dialog, IDC_NAME_FIRST + HighScoreDialog::Kept()->NewEntryRow(), "New");
         Texts kept;  // the stored entries that the new table keeps
         for (int row = 0; row < HighScorePlaces; ++row) {
             const std::string entry = Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row];
@@ -152,7 +151,7 @@ TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissin
         }
         EXPECT_EQ(9u, kept.size());
         int writes = 0;
-        TheHighScoreDialog->writeValue = [&](const char* valueName, const char* text) {
+        HighScoreDialog::Kept()->writeValue = [&](const char* valueName, const char* text) {
             RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
             ++writes;
             const Texts now = StoredEntries();

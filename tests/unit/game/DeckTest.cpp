@@ -66,7 +66,7 @@ TEST_F(DeckTest, OneDeckDealsEveryCardOnceThenRefillsOnThe53rdDeal) {
 
     EXPECT_TRUE(shoe.DealNext(nullptr));
     EXPECT_TRUE(shoe.Reshuffled());
-    EXPECT_EQ(shoe.EndReason(), 1);
+    EXPECT_EQ(shoe.EndReason(), OutOfCards);
     EXPECT_EQ(shoe.CardsLeft(), 51);
 }
 
@@ -81,7 +81,7 @@ TEST_F(DeckTest, RecyclingDeckWithEndOnShuffleEndsAtFirstRefillAfterTheStart) {
     }
     delete shoe.TakeFallingCard();
     EXPECT_FALSE(shoe.DealNext(nullptr));
-    EXPECT_EQ(shoe.EndReason(), 1);
+    EXPECT_EQ(shoe.EndReason(), OutOfCards);
     EXPECT_FALSE(shoe.Exhausted());
 }
 
@@ -161,7 +161,7 @@ TEST_F(DeckTest, WithEndOnShuffleTheThirtySecondPerfectMatchEndsTheGame) {
     shoe.SetDeck(fiveCardMatch);
     EXPECT_FALSE(shoe.DealNext(nullptr));
     EXPECT_TRUE(shoe.Exhausted());
-    EXPECT_EQ(shoe.EndReason(), 2);
+    EXPECT_EQ(shoe.EndReason(), PerfectMatch);
     EXPECT_EQ(shoe.Top(), 55);
 }
 

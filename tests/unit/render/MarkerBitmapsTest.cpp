@@ -1,6 +1,7 @@
 // The two bitmaps of the empty-stack marker, as the executable's resources carry them and as drawn at any density.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <utility>
 #include <vector>
 #include "render/MarkerBitmaps.h"
 #include "system/CardSize.h"
@@ -74,9 +75,17 @@ namespace {
 struct MarkerRow {
     int dpi;
     int ringId, outlineId;  // the executable's set, 0 where it has none
+    int width, height;      // the layers: the card's place less a pixel each way
+    int ringLeft, ringRight;  // the ring's first and last grey columns on the middle row, left side
 };
-const MarkerRow MarkerRows[] = {{96, IDB_RING, IDB_OUTLINE}, {120, 0, 0},  {144, IDB_RING_144, IDB_OUTLINE_144},
-                                {168, 0, 0},                 {192, IDB_RING_192, IDB_OUTLINE_192}, {240, 0, 0}};
+const MarkerRow MarkerRows[] = {
+    {96, IDB_RING, IDB_OUTLINE, 70, 95, 7, 13},
+    {120, 0, 0, 88, 119, 9, 17},
+    {144, IDB_RING_144, IDB_OUTLINE_144, 106, 143, 11, 21},
+    {168, 0, 0, 123, 167, 12, 23},
+    {192, IDB_RING_192, IDB_OUTLINE_192, 141, 191, 14, 27},
+    {240, 0, 0, 177, 239, 18, 35},
+};
 
 std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
     Canvas canvas(width, height);
@@ -94,7 +103,8 @@ TEST(MarkerDrawingTest, TheShapesGiveTheShippedSetsAndFillTheCardAtEveryDensity)
         SCOPED_TRACE(row.dpi);
         const DisplayScale display(row.dpi);
         const CardSize card(display);
-        const int width = card.Width() - 1, height = card.Height() - 1;
+        const int width = row.width, height = row.height;
+        ASSERT_EQ(std::make_pair(card.Width() - 1, card.Height() - 1), std::make_pair(width, height));
         const MarkerBitmaps drawn = MarkerBitmaps::Drawn(display, card.Width(), card.Height());
         const MarkerBitmaps chosen(GetModuleHandleA(nullptr), display, card.Width(), card.Height());
         const std::vector<COLORREF> ring = PixelsOf(drawn.Ring(), width, height);
@@ -119,8 +129,10 @@ TEST(MarkerDrawingTest, TheShapesGiveTheShippedSetsAndFillTheCardAtEveryDensity)
             EXPECT_EQ(at(outline, p.x, p.y), Black) << p.x << "," << p.y;
         EXPECT_EQ(at(outline, 0, 0), White);
         EXPECT_EQ(at(outline, middleX, middleY), White);
-        EXPECT_EQ(at(ring, display.Scale(7), middleY), LightGrey);
-        EXPECT_EQ(at(ring, display.Scale(7) - 1, middleY), White);
+        EXPECT_EQ(at(ring, row.ringLeft - 1, middleY), White);
+        EXPECT_EQ(at(ring, row.ringLeft, middleY), LightGrey);
+        EXPECT_EQ(at(ring, row.ringRight, middleY), LightGrey);
+        EXPECT_EQ(at(ring, row.ringRight + 1, middleY), White);
         EXPECT_EQ(at(ring, middleX, middleY), White);
     }
 }

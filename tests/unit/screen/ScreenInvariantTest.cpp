@@ -6,12 +6,10 @@
 #include <random>
 #include <sstream>
 #include <string>
-#include "game/BoardMetrics.h"
 #include "game/Random.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
 #include "game/StackList.h"
-#include "system/CardSize.h"
 #include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
 #include "support/Canvas.h"
@@ -158,29 +156,28 @@ TEST_F(ScreenInvariantTest, PerfectMatchBonusShowsInTheWinningsAtOnce) {
     MessageBoxAnswerer answerer(
         [](const SeenDialog& dialog) { return dialog.caption == "Game Over" ? IDOK : IDCANCEL; });
     NewGame();
-    TheApp.GameOver(window, 2);
+    TheApp.GameOver(window, PerfectMatch);
     EXPECT_EQ(10000, TheApp.CurrentBoard()->GetWinnings());
     EXPECT_EQ("", DifferenceFromRepaint());
 }
+// The lengths of the board after a change to a density, as the game derives them there (never the old
+// pixels rescaled): the window's rectangle, the card, the tick and the distance between two stacks.
+struct DensityChange {
+    int dpi;
+    RECT rect;
+    int cardWidth, cardHeight, tick, columnPitch;
+};
+const DensityChange DensityChanges[] = {
+    {120, {0, 0, 625, 475}, 89, 120, 15, 114},
+    {144, {0, 0, 750, 570}, 107, 144, 18, 137},
+    {192, {0, 0, 1000, 760}, 142, 192, 24, 182},
+};
+
 // Windows' message of a new density mid-game, and back: the window takes the suggested rectangle each time.
 TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
     if (TheApp.Display.Dpi() != DisplayScale::BaseDpi) GTEST_SKIP() << "the change is sent from 96 dpi";
     ScopedSettings keep;
-    SeedRandom(1000);
-    const RECT at96 = {0, 0, 500, 380}, at192 = {0, 0, 1000, 760};  // twice as large still fits the desktop
-    const DisplayScale dense(192);
-    const CardSize card(dense);
-    const int tick = dense.Scale(TickStep);
-    SetWindowPos(window, nullptr, 0, 0, at96.right, at96.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
-    NewGame();
-    for (int step = 0; step < 3; ++step) SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
-    SendMessageA(window, WM_KEYDOWN, VK_LEFT, 0);
-    TheApp.SetPaused(window, true);
-    Board& board = *TheApp.CurrentBoard();
-    const Shoe& shoe = board.GetShoe();
-    TakeClientSize();
-    ASSERT_EQ("", DifferenceFromRepaint());
-    const std::vector<uint32_t> before = shown->Pixels();
+    const RECT at96 = {0, 0, 500, 380};
     const auto changeTo = [&](int dpi, RECT rect) {
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
         RECT now;
@@ -189,22 +186,39 @@ TEST_F(ScreenInvariantTest, ADensityChangeLaysTheGameOutAgainWhereItWas) {
         TakeClientSize();
         EXPECT_EQ("", DifferenceFromRepaint()) << dpi << " dpi";
     };
-    changeTo(192, at192);
-    EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight), std::make_pair(142, 192));
-    EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
-    EXPECT_EQ(std::make_pair(shoe.FallingX(), shoe.FallingY()),
-              std::make_pair(board.Stacks().At(1)->X(), board.SpawnY() + 3 * tick));
-    Canvas drawn(card.Width(), card.Height());  // the library draws the card at this size itself
-    TheApp.cardLibrary.DrawCardAt(drawn, 0, 0, card.Width(), card.Height(), shoe.Falling()->Code(), 0,
-                                  Settings.BackgroundColor);
-    EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), card.Width(), card.Height()),
-              drawn.Block(0, 0, card.Width(), card.Height()));
-    changeTo(96, at96);
-    EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
-    changeTo(192, at192);
-    SendMessageA(window, WM_TIMER, DROP_TIMER, 0);  // a tick; the game stays paused for the comparison
-    EXPECT_EQ(shoe.FallingY(), board.SpawnY() + 4 * tick);
-    EXPECT_EQ("", DifferenceFromRepaint());
-    changeTo(96, at96);
+    for (const DensityChange& change : DensityChanges) {
+        SCOPED_TRACE(change.dpi);
+        SeedRandom(1000);
+        SetWindowPos(window, nullptr, 0, 0, at96.right, at96.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        TakeClientSize();
+        NewGame();
+        for (int step = 0; step < 3; ++step) SendMessageA(window, WM_TIMER, DROP_TIMER, 0);
+        SendMessageA(window, WM_KEYDOWN, VK_LEFT, 0);
+        TheApp.SetPaused(window, true);
+        Board& board = *TheApp.CurrentBoard();
+        const Shoe& shoe = board.GetShoe();
+        ASSERT_EQ("", DifferenceFromRepaint());
+        const std::vector<uint32_t> before = shown->Pixels();
+        changeTo(change.dpi, change.rect);
+        EXPECT_EQ(std::make_pair(TheApp.CardWidth, TheApp.CardHeight),
+                  std::make_pair(change.cardWidth, change.cardHeight));
+        EXPECT_EQ(std::make_pair(board.Column(), board.FallTicks()), std::make_pair(1, 3));
+        EXPECT_EQ(board.Stacks().At(1)->X() - board.Stacks().At(0)->X(), change.columnPitch);
+        EXPECT_EQ(shoe.FallingX(), board.Stacks().At(1)->X());
+        // A new card enters 24 ticks before the base of an empty stack; three ticks have passed.
+        EXPECT_EQ(board.DistanceToLanding(shoe.FallingY(), 1), 21 * change.tick);
+        Canvas drawn(change.cardWidth, change.cardHeight);  // the library draws the card at this size itself
+        TheApp.cardLibrary.DrawCardAt(drawn, 0, 0, change.cardWidth, change.cardHeight, shoe.Falling()->Code(), 0,
+                                      Settings.BackgroundColor);
+        EXPECT_EQ(shown->Block(shoe.FallingX(), shoe.FallingY(), change.cardWidth, change.cardHeight),
+                  drawn.Block(0, 0, change.cardWidth, change.cardHeight));
+        changeTo(96, at96);
+        EXPECT_TRUE(shown->Pixels() == before) << "the board at 96 dpi again";
+        changeTo(change.dpi, change.rect);
+        SendMessageA(window, WM_TIMER, DROP_TIMER, 0);  // a tick; the game stays paused for the comparison
+        EXPECT_EQ(board.DistanceToLanding(shoe.FallingY(), 1), 20 * change.tick);
+        EXPECT_EQ("", DifferenceFromRepaint());
+        changeTo(96, at96);
+    }
 }
 }  // namespace
