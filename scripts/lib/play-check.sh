@@ -18,7 +18,7 @@ zarnock_at_exit 'kill $play 2>/dev/null'
 find_process() {
     local process
     for process in /proc/[0-9]*; do
-        tr '\0' ' ' <"$process/cmdline" 2>/dev/null | grep -qE "$1" && { echo "${process#/proc/}"; return 0; }
+        tr '\0' ' ' 2>/dev/null <"$process/cmdline" | grep -qE "$1" && { echo "${process#/proc/}"; return 0; }
     done
     return 1
 }
