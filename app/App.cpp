@@ -8,16 +8,18 @@
 #include "game/Board.h"
 #include "game/Random.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
 #include "settings/SettingsRecord.h"
 #include "system/GameFiles.h"
 #include "system/LateImports.h"
+#include "system/ResourceText.h"
 
-char AppTitle[TextBufferSize];
-char WindowClassName[TextBufferSize];
+wchar_t AppTitle[TextBufferSize];
+wchar_t WindowClassName[TextBufferSize];
 App TheApp;
 
 App::App()
-    : shellExecute(LateShellExecuteA), ProgramFolder(::ProgramFolder()), Display(), CardWidth(0), CardHeight(0),
+    : shellExecute(LateShellExecuteW), ProgramFolder(::ProgramFolder()), Display(), CardWidth(0), CardHeight(0),
       Markers(), Top(0), Left(0), Width(MinimumWindowWidth), Height(MinimumWindowHeight), MinMax(0),
       instance(nullptr), board(), Paused(1), GameIsOver(0), Started(0), eraseFailureReported(0),
       boardCallDepth(0) {}
@@ -44,14 +46,14 @@ bool App::InitInstance(HINSTANCE moduleInstance, int showCommand) {
 
     NewGame(window);
     if (Settings.ShowWelcome)
-        SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_INTRODUCTION, 0), 0);
+        SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_INTRODUCTION, 0), 0);
     music.PlayNextSong(window);
     Started = 1;
     return true;
 }
 
 HWND App::CreateMainWindow(int showCommand) {
-    HWND window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle,
+    HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, WindowClassName, AppTitle,
                                   WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, Left, Top, Width, Height,
                                   nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
@@ -69,9 +71,9 @@ HWND App::CreateMainWindow(int showCommand) {
 }
 
 void App::ChooseTonePlayer() {
-    OSVERSIONINFOA version = {};
+    OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    const bool versionKnown = GetVersionExA(&version) != FALSE;
+    const bool versionKnown = GetVersionExW(&version) != FALSE;
     if (!versionKnown)
         ReportLastError();
     Settings.UsePlatformBeep = PlatformBeepFor(versionKnown, version.dwPlatformId);
@@ -116,7 +118,7 @@ BoardHost App::MakeBoardHost() {
     host.isPaused = [this] { return Paused != 0; };
     host.isGameOver = [this] { return GameIsOver != 0; };
     host.showLevelUpNotice = [this](HWND window) {
-        DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LEVEL_UP), window, LevelUpNoticeProc, 0);
+        DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_LEVEL_UP), window, LevelUpNoticeProc, 0);
     };
     return host;
 }
@@ -125,13 +127,11 @@ BoardHost App::MakeBoardHost() {
 
 void App::SetPaused(HWND window, bool pause) {
     if (pause) {
-        char title[256];
-        std::snprintf(title, sizeof title, GameIsOver ? "%s - Game Over" : "%s - Paused", AppTitle);
-        SetWindowTextA(window, title);
+        SetWindowTextW(window, ResourceText::Format(GameIsOver ? IDS_TITLE_GAME_OVER : IDS_TITLE_PAUSED, AppTitle).c_str());
         Paused = 1;
         KillTimer(window, DROP_TIMER);
     } else {
-        SetWindowTextA(window, AppTitle);
+        SetWindowTextW(window, AppTitle);
         Paused = 0;
         SetTimer(window, DROP_TIMER, Settings.DropInterval, nullptr);
     }
@@ -149,7 +149,8 @@ void App::NewGame(HWND window) {
         SetPaused(window, true);
     if (board != nullptr) {
         if (!GameIsOver) {
-            if (MessageBoxA(window, "Are you sure you want to quit the current game?", "New Game", MB_YESNO) != IDYES) {
+            if (MessageBoxW(window, ResourceText::Load(IDS_NEW_GAME_QUESTION).c_str(),
+                            ResourceText::Load(IDS_NEW_GAME_CAPTION).c_str(), MB_YESNO) != IDYES) {
                 SetPaused(window, false);
                 return;
             }

@@ -21,8 +21,8 @@ class Board;
 #endif
 
 const int TextBufferSize = 100;
-extern char AppTitle[TextBufferSize];         // "Zarnock", from the string table
-extern char WindowClassName[TextBufferSize];  // "ZARNOCK"
+extern wchar_t AppTitle[TextBufferSize];         // "Zarnock", from the string table
+extern wchar_t WindowClassName[TextBufferSize];  // "ZARNOCK"
 
 // The smallest outer size of the main window while the user drags a border, at 96 dpi.
 const int MinimumWindowWidth = 449;
@@ -92,10 +92,10 @@ public:
     INT_PTR RunModal(HWND window, int dialogId, DLGPROC dialogProc,
                      const std::function<void(INT_PTR result)>& closed = nullptr);
     // How help and the web page are opened; tests put their own function here.
-    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
     ShellExecuteFunction shellExecute;
     // Where the help page is looked for when the current folder lacks it.
-    std::string ProgramFolder;
+    std::wstring ProgramFolder;
 
     // ---- Cards and density ----
     // The window's density, read when it is made and changed by WM_DPICHANGED; every length of the window
@@ -138,7 +138,7 @@ private:
     void ReleaseBoard();
     // The Options command's follow-up: a change to the rules starts a new game; music follows its box.
     void AfterOptions(HWND window, INT_PTR result, int musicBefore);
-    void OpenWithShell(const char* target);
+    void OpenWithShell(const wchar_t* target);
     void ReportEraseFailure();
 
     // Set once a failed background fill has been reported, so that the erases that follow stay quiet.

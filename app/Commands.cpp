@@ -6,20 +6,31 @@
 #include "dialogs/WelcomeDialog.h"
 #include "game/Board.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
 #include "settings/SettingsRecord.h"
 #include "system/GameFiles.h"
+#include "system/ResourceText.h"
 
 namespace {
-const char* const HelpFileName = "ZarnockHelp.htm";
+const wchar_t* const HelpFileName = L"ZarnockHelp.htm";
 // The maker's web page, opened by "Zarnock on the Web...".
-const char* const WebPageAddress = "https://example.com/zarnock/";
+const wchar_t* const WebPageAddress = L"https://example.com/zarnock/";
+
+// The help page in the player's language where it lies beside the game, else the English one.
+std::wstring HelpFile(const std::wstring& programFolder) {
+    const std::wstring translated = LocateGameFile(ResourceText::Load(IDS_HELP_FILE), programFolder);
+    const DWORD attributes = GetFileAttributesW(translated.c_str());
+    if (!translated.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        return translated;
+    return LocateGameFile(HelpFileName, programFolder);
+}
 }  // namespace
 
 INT_PTR App::RunModal(HWND window, int dialogId, DLGPROC dialogProc,
                       const std::function<void(INT_PTR result)>& closed) {
     if (!Paused)
         SetPaused(window, true);
-    const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(dialogId), window, dialogProc, 0);
+    const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(dialogId), window, dialogProc, 0);
     if (result == -1)
         ReportLastError();
     if (closed)
@@ -61,7 +72,7 @@ int App::OnCommand(HWND window, int id, int) {
         return 1;
     }
     case ID_HELP_CONTENTS:
-        OpenWithShell(LocateGameFile(HelpFileName, ProgramFolder).c_str());
+        OpenWithShell(HelpFile(ProgramFolder).c_str());
         return 1;
     case ID_INTRODUCTION:
         RunModal(window, IDD_WELCOME, WelcomeDialogProc);
@@ -85,8 +96,8 @@ int App::OnCommand(HWND window, int id, int) {
     return 0;
 }
 
-void App::OpenWithShell(const char* target) {
-    HINSTANCE result = shellExecute(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+void App::OpenWithShell(const wchar_t* target) {
+    HINSTANCE result = shellExecute(nullptr, L"open", target, nullptr, nullptr, SW_SHOWNORMAL);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         ReportLastError();
 }

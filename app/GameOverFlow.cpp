@@ -4,20 +4,27 @@
 #include "dialogs/HighScoreDialog.h"
 #include "game/Board.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
 #include "settings/Registry.h"
+#include "system/ResourceText.h"
 
 namespace {
 const int PerfectMatchBonus = 10000;
 
 // The tenth stored high score, or the tenth default one when none can be read.
 int HighScoreThreshold() {
-    char text[255];
-    if (!RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, "score9", text, sizeof text))
+    wchar_t text[255];
+    if (!RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, L"score9", text, sizeof text / sizeof text[0]))
         return DefaultHighScore(1);
     return ScoreTextValue(text);
 }
 
-void ShowGameOverMessage(HWND window, const char* text) { MessageBoxA(window, text, "Game Over", MB_OK); }
+int AskGameOver(HWND window, UINT textId, UINT buttons) {
+    return MessageBoxW(window, ResourceText::Load(textId).c_str(), ResourceText::Load(IDS_GAME_OVER_CAPTION).c_str(),
+                       buttons);
+}
+
+void ShowGameOverMessage(HWND window, UINT textId) { AskGameOver(window, textId, MB_OK); }
 
 bool WindowGone(HWND window) { return !IsWindow(window); }
 }  // namespace
@@ -38,24 +45,17 @@ void GameOverFlow::Run(HWND window, GameEndReason reason) {
     }
     if (WindowGone(window))
         return;
-    if (!playerWasTold && MessageBoxA(window, "Do you want to play again?", "Game Over", MB_YESNO) == IDYES)
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
+    if (!playerWasTold && AskGameOver(window, IDS_PLAY_AGAIN_QUESTION, MB_YESNO) == IDYES)
+        PostMessageW(window, WM_COMMAND, MAKEWPARAM(ID_NEW, 0), 0);
 }
 
 bool GameOverFlow::ExplainEnding(HWND window, GameEndReason reason) {
     switch (reason) {
     case OutOfCards:
-        ShowGameOverMessage(window,
-                            "You're out of cards!  When playing with the \"One Deck\" option, you only get 52 cards "
-                            "to play with. They're recycled back into the deck every time you collapse a stack, but "
-                            "once the deck is empty, the game is over.  And that's what just happened!");
+        ShowGameOverMessage(window, IDS_OUT_OF_CARDS);
         return true;
     case PerfectMatch:
-        ShowGameOverMessage(window,
-                            "Getting tired of this yet?  You've nearly emptied the deck, and it just so happens that "
-                            "the few remaining cards are a perfect match -- they will collapse on their own from now "
-                            "until eternity. So, you are hereby awarded 10,000 extra points for discovering this odd "
-                            "quirk of the rules, and the game is now over.  Hope you get a high score!");
+        ShowGameOverMessage(window, IDS_PERFECT_MATCH);
         if (board != nullptr) {
             board->AddWinnings(PerfectMatchBonus);
             if (!WindowGone(window))
@@ -72,8 +72,8 @@ bool GameOverFlow::ExplainEnding(HWND window, GameEndReason reason) {
 
 void GameOverFlow::EnterHighScore(HWND window, int score) {
     NewHighScore entry = {score};
-    ShowGameOverMessage(window, "Congratulations!  You got a high score!");
-    if (!WindowGone(window) && DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HIGH_SCORES), window,
+    ShowGameOverMessage(window, IDS_HIGH_SCORE_MADE);
+    if (!WindowGone(window) && DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_HIGH_SCORES), window,
                                                HighScoreDialogProc, reinterpret_cast<LPARAM>(&entry)) == -1)
         ReportLastError();
 }

@@ -9,7 +9,7 @@ namespace {
 WPARAM RunMessageLoop(HACCEL accelerators) {
     MSG message = {};
     for (;;) {
-        const BOOL result = GetMessageA(&message, nullptr, 0, 0);
+        const BOOL result = GetMessageW(&message, nullptr, 0, 0);
         if (result == 0)
             return message.wParam;
         if (result == -1) {
@@ -17,24 +17,24 @@ WPARAM RunMessageLoop(HACCEL accelerators) {
             ReportLastError();
             return 0;
         }
-        if (accelerators != nullptr && TranslateAcceleratorA(message.hwnd, accelerators, &message))
+        if (accelerators != nullptr && TranslateAcceleratorW(message.hwnd, accelerators, &message))
             continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
 }
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     CSEHException::InstallTranslator();
-    LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
-    LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
+    LoadStringW(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
+    LoadStringW(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
     RegisterMainClass(instance);
     // Beep until the version query has said whether the speaker ports may be used.
     Settings.UsePlatformBeep = 1;
     if (!TheApp.InitInstance(instance, showCommand))
         return 0;
-    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     if (accelerators == nullptr)
         ReportLastError();
     return static_cast<int>(RunMessageLoop(accelerators));

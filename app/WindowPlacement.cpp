@@ -26,14 +26,14 @@ struct WindowSizes {
 
 // The stored placement's sizes are pixels at the density stored with them; values stored without one were
 // written at 96 dpi. A missing size is the default at that density.
-int ReadWindowSize(const char* name, int sizeAt96, const DisplayScale& stored, const DisplayScale& display) {
+int ReadWindowSize(const wchar_t* name, int sizeAt96, const DisplayScale& stored, const DisplayScale& display) {
     return display.ScaleFrom(ReadSignedSettingsValue(name, stored.Scale(sizeAt96)), stored);
 }
-const char* const PlacementDpiName = "PlacementDpi";
+const wchar_t* const PlacementDpiName = L"PlacementDpi";
 // Beside the density, the size it belongs to: width in the low word, height in the high one. A release that
 // knew only 96 dpi rewrites Width and Height in its own pixels but leaves the density, which then no longer
 // belongs to them.
-const char* const PlacementSizeName = "PlacementSize";
+const wchar_t* const PlacementSizeName = L"PlacementSize";
 int PackedSize(int width, int height) {
     return static_cast<int>(MAKELONG(static_cast<WORD>(width), static_cast<WORD>(height)));
 }
@@ -41,7 +41,7 @@ int PackedSize(int width, int height) {
 // The density the stored Width and Height were saved at.
 DisplayScale StoredPlacementDensity() {
     const int dpi = ReadSignedSettingsValue(PlacementDpiName, DisplayScale::BaseDpi);
-    const int size = PackedSize(ReadSignedSettingsValue("Width", 0), ReadSignedSettingsValue("Height", 0));
+    const int size = PackedSize(ReadSignedSettingsValue(L"Width", 0), ReadSignedSettingsValue(L"Height", 0));
     const bool sizeRewritten = ReadSignedSettingsValue(PlacementSizeName, size) != size;
     return DisplayScale(sizeRewritten ? DisplayScale::BaseDpi : dpi);
 }
@@ -140,26 +140,26 @@ void App::LoadSettings() {
     Settings.DropInterval = SettingsDefaults::InitialDropInterval;
     LoadStoredSettings(Settings);
     Settings.DeriveMinCollapse();
-    Top = ReadSignedSettingsValue("Top", 0);
-    Left = ReadSignedSettingsValue("Left", 0);
+    Top = ReadSignedSettingsValue(L"Top", 0);
+    Left = ReadSignedSettingsValue(L"Left", 0);
     // The position is kept in the screen's pixels; the size keeps its inches.
     const DisplayScale stored(StoredPlacementDensity());
-    Width = ReadWindowSize("Width", DefaultWindowWidth, stored, Display);
-    Height = ReadWindowSize("Height", DefaultWindowHeight, stored, Display);
-    MinMax = ReadSignedSettingsValue("MinMax", 0);
+    Width = ReadWindowSize(L"Width", DefaultWindowWidth, stored, Display);
+    Height = ReadWindowSize(L"Height", DefaultWindowHeight, stored, Display);
+    MinMax = ReadSignedSettingsValue(L"MinMax", 0);
 }
 
 void App::SaveSettings() {
-    WriteSettingsValue("FirstBoot", 0);
+    WriteSettingsValue(L"FirstBoot", 0);
     SaveStoredSettings(Settings);
-    WriteSettingsValue("Top", Top);
-    WriteSettingsValue("Left", Left);
-    WriteSettingsValue("Width", Width);
-    WriteSettingsValue("Height", Height);
-    WriteSettingsValue("MinMax", MinMax);
+    WriteSettingsValue(L"Top", Top);
+    WriteSettingsValue(L"Left", Left);
+    WriteSettingsValue(L"Width", Width);
+    WriteSettingsValue(L"Height", Height);
+    WriteSettingsValue(L"MinMax", MinMax);
     WriteSettingsValue(PlacementDpiName, Display.Dpi());
     WriteSettingsValue(PlacementSizeName, PackedSize(Width, Height));
 }
 
-int App::ReadFirstBoot() { return ReadSignedSettingsValue("FirstBoot", 1); }
+int App::ReadFirstBoot() { return ReadSignedSettingsValue(L"FirstBoot", 1); }
 

@@ -1,12 +1,13 @@
 // The series of songs: opening, playing, closing, moving on at the end of each, wrapping after the last.
 #include "audio/MusicPlayer.h"
+#include "system/NumberText.h"
 #include "system/GameFiles.h"
 #include "settings/SettingsRecord.h"
 
-std::string SongFileName(int songNumber) {
+std::wstring SongFileName(int songNumber) {
     if (songNumber < 1 || songNumber > LastSongNumber)
-        return std::string();
-    return "song" + std::to_string(songNumber) + ".mid";
+        return std::wstring();
+    return L"song" + NumberText(songNumber) + L".mid";
 }
 
 MusicPlayer::MusicPlayer(MciCommand command)
@@ -35,7 +36,7 @@ void MusicPlayer::PlayNextSong(HWND window) {
     // A song still playing (a new game from the Options dialog) would otherwise go on beside the next.
     StopAndIgnoreNotice();
     ++SongNumber;
-    const std::string fileName = SongFileName(SongNumber);
+    const std::wstring fileName = SongFileName(SongNumber);
     const MCIERROR error = fileName.empty() ? MCIERR_FILE_NOT_FOUND
                                             : OpenAndPlaySong(window, LocateGameFile(fileName, ProgramFolder).c_str());
     if (error != 0 && SongNumber != 1) {
@@ -44,11 +45,11 @@ void MusicPlayer::PlayNextSong(HWND window) {
     }
 }
 
-MCIERROR MusicPlayer::OpenAndPlaySong(HWND window, const char* fileName) {
+MCIERROR MusicPlayer::OpenAndPlaySong(HWND window, const wchar_t* fileName) {
     if (!Settings.Music)
         return 0;
-    MCI_OPEN_PARMSA open = {};
-    open.lpstrDeviceType = "sequencer";
+    MCI_OPEN_PARMSW open = {};
+    open.lpstrDeviceType = L"sequencer";
     open.lpstrElementName = fileName;
     MCIERROR error = command(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open));
     if (error != 0)

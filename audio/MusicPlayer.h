@@ -12,11 +12,11 @@ using MciCommand = std::function<MCIERROR(MCIDEVICEID device, UINT message, DWOR
 const int LastSongNumber = 999;
 
 // The file of a song: "song7.mid" for 7; empty for a number past LastSongNumber.
-std::string SongFileName(int songNumber);
+std::wstring SongFileName(int songNumber);
 
 class MusicPlayer {
 public:
-    explicit MusicPlayer(MciCommand command = LateMciSendCommandA);
+    explicit MusicPlayer(MciCommand command = LateMciSendCommandW);
     // Closes a device still open, so that no song outlives the program.
     virtual ~MusicPlayer();
     MusicPlayer(const MusicPlayer&) = delete;
@@ -29,7 +29,7 @@ public:
     // Moves on to the next song and plays it, wrapping to song 1 after the last file; `window` hears its end.
     void PlayNextSong(HWND window);
     // Opens and plays one file: 0, or the multimedia error code with no device left open.
-    MCIERROR OpenAndPlaySong(HWND window, const char* fileName);
+    MCIERROR OpenAndPlaySong(HWND window, const wchar_t* fileName);
     // A notice (MM_MCINOTIFY) with its status and the device it comes from: only the end of the song
     // that is playing now, successful or failed, starts the next one.
     void OnNotify(HWND window, WPARAM status, LPARAM device);
@@ -39,7 +39,7 @@ public:
     int SongNumber;            // 0 before the first song, else the number of the last song asked for
     MCIDEVICEID MusicDevice;   // the open sequencer, 0 when none
     int MusicSuppress;         // the next notice must not start another song
-    std::string ProgramFolder; // where a song missing from the current folder is looked for
+    std::wstring ProgramFolder; // where a song missing from the current folder is looked for
 
 private:
     MciCommand command;

@@ -1,6 +1,7 @@
 // Centring dialogs over their parents and reading or writing control texts.
 #include "dialogs/DialogRoutines.h"
-#include <cstdio>
+#include "system/NumberText.h"
+#include <string>
 
 void CenterOverParent(HWND window) {
     HWND parent = GetParent(window);
@@ -18,25 +19,21 @@ void CenterOverParent(HWND window) {
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetDlgText(HWND dialog, int controlId, const char* text) {
+void SetDlgText(HWND dialog, int controlId, const wchar_t* text) {
     HWND control = GetDlgItem(dialog, controlId);
     if (control != nullptr)
-        SetWindowTextA(control, text);
+        SetWindowTextW(control, text);
 }
 
-void GetDlgText(HWND dialog, int controlId, char* buffer, int size) {
+void GetDlgText(HWND dialog, int controlId, wchar_t* buffer, int size) {
     if (buffer == nullptr || size <= 0)
         return;
-    buffer[0] = '\0';
+    buffer[0] = L'\0';
     HWND control = GetDlgItem(dialog, controlId);
     if (control == nullptr)
         return;
-    GetWindowTextA(control, buffer, size);
-    buffer[size - 1] = '\0';
+    GetWindowTextW(control, buffer, size);
+    buffer[size - 1] = L'\0';
 }
 
-void SetDlgNumber(HWND dialog, int controlId, int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    SetDlgText(dialog, controlId, text);
-}
+void SetDlgNumber(HWND dialog, int controlId, int value) { SetDlgText(dialog, controlId, NumberText(value).c_str()); }

@@ -6,9 +6,9 @@
 // toward zero, screen coordinates). Does nothing for a window without a parent.
 void CenterOverParent(HWND window);
 // Sets a control's text; does nothing when the control is missing.
-void SetDlgText(HWND dialog, int controlId, const char* text);
+void SetDlgText(HWND dialog, int controlId, const wchar_t* text);
 // Reads a control's text into buffer: empties it first, stores at most size - 1 characters and the
 // terminating zero. Does nothing more when the control is missing.
-void GetDlgText(HWND dialog, int controlId, char* buffer, int size);
+void GetDlgText(HWND dialog, int controlId, wchar_t* buffer, int size);
 // Writes a signed 32-bit value as "%d" into a control.
 void SetDlgNumber(HWND dialog, int controlId, int value);

@@ -1,19 +1,17 @@
 // The high-score dialog: default table, loading with the placing of a new entry, saving, and the reset.
 #include "dialogs/HighScoreDialog.h"
+#include "system/NumberText.h"
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <cwchar>
+#include <string>
 #include "dialogs/DialogRoutines.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+#include "system/ResourceText.h"
 #include "settings/Registry.h"
 
 namespace {
-// Best place first.
-const char* const DefaultNames[HighScorePlaces] = {
-    "Velko's Massive High Score", "Velko the Conqueror", "Velko Kicks Butt",  "Velko Wins Big Time",
-    "Velko Takes It All",         "Velko Wins Again",    "Velko on a Slow Day", "Velko Does Better",
-    "Velko the Almighty",         "Velko's First Try",
-};
+static_assert(IDS_DEFAULT_NAME_LAST - IDS_DEFAULT_NAME_FIRST + 1 == HighScorePlaces, "one default name a place");
 
 const int NameTextLimit = HighScoreTextSize - 1;
 
@@ -21,24 +19,25 @@ int NameId(int row) { return IDC_NAME_FIRST + row; }
 int ScoreId(int row) { return IDC_SCORE_FIRST + row; }
 
 // The stored value "<prefix><index>", e.g. "Name0" or "Score9".
-bool ReadStored(const char* prefix, int index, char* text) {
-    char valueName[16];
-    std::snprintf(valueName, sizeof valueName, "%s%d", prefix, index);
-    return RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text, HighScoreTextSize);
+std::wstring StoredValueName(const wchar_t* prefix, int index) { return prefix + NumberText(index); }
+
+bool ReadStored(const wchar_t* prefix, int index, wchar_t* text) {
+    return RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, StoredValueName(prefix, index).c_str(), text,
+                        HighScoreTextSize);
 }
 
-bool WriteToRegistry(const char* valueName, const char* text) {
+bool WriteToRegistry(const wchar_t* valueName, const wchar_t* text) {
     return RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
 }
 
 void SetNameReadOnly(HWND dialog, int row, bool readOnly) {
-    SendDlgItemMessageA(dialog, NameId(row), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
+    SendDlgItemMessageW(dialog, NameId(row), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 }  // namespace
 
 int DefaultHighScore(int n) { return (50 * n - 45) * n; }
 
-int ScoreTextValue(const char* text) { return static_cast<int>(std::strtol(text, nullptr, 10)); }
+int ScoreTextValue(const wchar_t* text) { return static_cast<int>(std::wcstol(text, nullptr, 10)); }
 
 HighScoreDialog::HighScoreDialog() : writeValue(WriteToRegistry) {}
 
@@ -77,7 +76,7 @@ INT_PTR HighScoreDialog::OnCommand(HWND dialog, int id) {
 
 void HighScoreDialog::FillDefaultHighScores(HWND dialog) {
     for (int row = 0; row < HighScorePlaces; ++row)
-        SetDlgText(dialog, NameId(row), DefaultNames[row]);
+        SetDlgText(dialog, NameId(row), ResourceText::Load(IDS_DEFAULT_NAME_FIRST + row).c_str());
     for (int n = 1; n <= HighScorePlaces; ++n)
         SetDlgNumber(dialog, ScoreId(HighScorePlaces - n), DefaultHighScore(n));
 }
@@ -90,9 +89,9 @@ void HighScoreDialog::LoadHighScores(HWND dialog) {
     // An unreadable entry is skipped: the readable ones keep their order and the rows after them keep
     // the default ladder, so that OK after viewing never writes the defaults over a stored table.
     for (int index = 0; index < HighScorePlaces && row < HighScorePlaces; ++index) {
-        char name[HighScoreTextSize];
-        char score[HighScoreTextSize];
-        if (!ReadStored("Name", index, name) || !ReadStored("Score", index, score))
+        wchar_t name[HighScoreTextSize];
+        wchar_t score[HighScoreTextSize];
+        if (!ReadStored(L"Name", index, name) || !ReadStored(L"Score", index, score))
             continue;
         // Strictly lower: a new score equal to a stored one goes below it.
         if (!placed && pending && ScoreTextValue(score) < newScore) {
@@ -133,20 +132,17 @@ void HighScoreDialog::SaveOrder(int order[HighScorePlaces]) const {
 }
 
 bool HighScoreDialog::SaveRow(HWND dialog, int row) {
-    char name[HighScoreTextSize];
-    char score[HighScoreTextSize];
+    wchar_t name[HighScoreTextSize];
+    wchar_t score[HighScoreTextSize];
     GetDlgText(dialog, NameId(row), name, HighScoreTextSize);
     GetDlgText(dialog, ScoreId(row), score, HighScoreTextSize);
-    char valueName[16];
-    std::snprintf(valueName, sizeof valueName, "Name%d", row);
-    if (!writeValue(valueName, name))
-        return false;
-    std::snprintf(valueName, sizeof valueName, "Score%d", row);
-    return writeValue(valueName, score);
+    return writeValue(StoredValueName(L"Name", row).c_str(), name) &&
+           writeValue(StoredValueName(L"Score", row).c_str(), score);
 }
 
 void HighScoreDialog::Reset(HWND dialog) {
-    if (MessageBoxA(dialog, "Are you sure you want to erase all high scores?", "Reset Scores", MB_YESNO) != IDYES)
+    if (MessageBoxW(dialog, ResourceText::Load(IDS_RESET_SCORES_QUESTION).c_str(),
+                    ResourceText::Load(IDS_RESET_SCORES_CAPTION).c_str(), MB_YESNO) != IDYES)
         return;
     RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath);
     for (int row = 0; row < HighScorePlaces; ++row)
@@ -156,8 +152,8 @@ void HighScoreDialog::Reset(HWND dialog) {
 }
 
 void HighScoreDialog::ClearRowForNewEntry(HWND dialog, int row) {
-    SetDlgText(dialog, NameId(row), "");
-    SetDlgText(dialog, ScoreId(row), "");
+    SetDlgText(dialog, NameId(row), L"");
+    SetDlgText(dialog, ScoreId(row), L"");
     newEntryRow = row;
 }
 
@@ -176,6 +172,6 @@ void HighScoreDialog::PlaceByDefaultLadder(HWND dialog, int firstFreeRow) {
 void HighScoreDialog::OpenNewEntryForName(HWND dialog) {
     SetDlgNumber(dialog, ScoreId(newEntryRow), newScore);
     SetNameReadOnly(dialog, newEntryRow, false);
-    SendDlgItemMessageA(dialog, NameId(newEntryRow), EM_LIMITTEXT, NameTextLimit, 0);
+    SendDlgItemMessageW(dialog, NameId(newEntryRow), EM_LIMITTEXT, NameTextLimit, 0);
     SetFocus(GetDlgItem(dialog, NameId(newEntryRow)));
 }

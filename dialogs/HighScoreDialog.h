@@ -12,7 +12,7 @@ const int HighScoreTextSize = 256;
 int DefaultHighScore(int n);
 // The number of a stored score text as a C decimal conversion reads it: leading blanks, an optional sign,
 // the digits up to the first other character; 0 when there are no digits.
-int ScoreTextValue(const char* text);
+int ScoreTextValue(const wchar_t* text);
 
 // The entry a finished game brings to the table. The dialog opened with a pointer to one (DialogBoxParam's
 // lParam) places it and takes the player's name; opened with none, it only shows the table.
@@ -42,7 +42,7 @@ public:
     int NewEntryRow() const { return newEntryRow; }
 
     // Writes one stored value ("Name3", "Score3", ...): to the registry, unless a test looks on.
-    using ValueWriter = std::function<bool(const char* valueName, const char* text)>;
+    using ValueWriter = std::function<bool(const wchar_t* valueName, const wchar_t* text)>;
     ValueWriter writeValue;
 
 private:

@@ -26,7 +26,7 @@ INT_PTR LevelUpNotice::OnInitDialog(HWND dialog, LPARAM) {
 
 INT_PTR LevelUpNotice::OnTimer(HWND dialog, UINT_PTR timerId) {
     if (timerId != LEVEL_UP_TIMER) return FALSE;
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     return TRUE;
 }
 

@@ -15,13 +15,13 @@ public:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_INITDIALOG) {
             if (!object) object = std::make_unique<Dialog>();
-            SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(object.get()));
+            SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(object.get()));
             // Centred once the dialog has its own size, which the initialisation may change.
             const INT_PTR result = object->OnInitDialog(window, lParam);
             CenterOverParent(window);
             return result;
         }
-        Dialog* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+        Dialog* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
         if (dialog == nullptr) return FALSE;
         switch (message) {
         case WM_COMMAND:

@@ -106,13 +106,13 @@ void OptionsDialog::Toggle(HWND dialog, int controlId, int& field) {
 }
 
 void OptionsDialog::PickColor(HWND dialog, COLORREF& field) {
-    CHOOSECOLORA chooser = {};
+    CHOOSECOLORW chooser = {};
     chooser.lStructSize = sizeof chooser;
     chooser.hwndOwner = dialog;
     chooser.rgbResult = field;
     chooser.lpCustColors = customColors;
     chooser.Flags = CC_RGBINIT | CC_SOLIDCOLOR;
-    if (LateChooseColorA(&chooser))
+    if (LateChooseColorW(&chooser))
         field = chooser.rgbResult;
 }
 

@@ -1,7 +1,7 @@
 // One game in progress: placing, moving and landing the falling card, scoring, levels and the status text.
 #include "game/Board.h"
-#include <cstdio>
-#include <cstring>
+#include "system/NumberText.h"
+#include <cwchar>
 #include "game/FallDirection.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
@@ -10,6 +10,8 @@
 #include "system/SelectedObject.h"
 #include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+#include "system/ResourceText.h"
 #include "settings/SettingsRecord.h"
 
 namespace {
@@ -17,39 +19,39 @@ const int LandingCost = -5;
 const double LevelMultiplierStep = 0.25;
 const int IntervalStep = 200;        // a level-up shortens a long interval by this much
 const int ShortestInterval = 75;     // at or below this a level-up starts over at IntervalStep
-const int CaptionTextSize = 32;
 const int BustLimit = 21;            // a stack whose cards total more is bust
 
-const char* const DealerUpCardCaptions[] = {
-    "    Ace + ?   ",
-    "    Two + ?    ",
-    "   Three + ?   ",
-    "   Four + ?   ",
-    "   Five + ?   ",
-    "    Six + ?    ",
-    "  Seven + ?  ",
-    "  Eight + ?  ",
-    "   Nine + ?   ",
-    "    Ten + ?    ",
-    "   Jack + ?   ",
-    "  Queen + ?  ",
-    "   King + ?   ",
-};
-const int RankCount = sizeof DealerUpCardCaptions / sizeof DealerUpCardCaptions[0];
-const char UnknownUpCardCaption[] = "                 ";  // seventeen spaces
-const char NoDealerCaption[] = "              ";        // fourteen spaces
+const int RankCount = IDS_DEALER_UP_CARD_LAST - IDS_DEALER_UP_CARD_FIRST + 1;
 
 // Measures a text; (0, 0) when the measuring fails.
-SIZE TextSize(HDC dc, const char* text) {
+SIZE TextSize(HDC dc, const std::wstring& text) {
     SIZE size = {0, 0};
-    if (!GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size))
+    if (!GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size))
         size.cx = size.cy = 0;
     return size;
+}
+
+// Whether the system's code page holds every letter of the board's texts, which the stock font then draws.
+bool StockFontWritesBoardTexts() {
+    std::wstring texts;
+    for (UINT id : {IDS_WINNINGS, IDS_CARDS_IN_DECK, IDS_BUSTED, IDS_HAND_TOTALS, IDS_BEAT_TOTAL})
+        texts += ResourceText::Load(id);
+    for (UINT id = IDS_DEALER_UP_CARD_FIRST; id <= IDS_DEALER_UP_CARD_LAST; ++id) texts += ResourceText::Load(id);
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texts.c_str(), static_cast<int>(texts.size()), nullptr, 0,
+                        nullptr, &lost);
+    return !lost;
+}
+
+// The board's font at the host's density: the stock font wherever it serves, else a TrueType one.
+TextFont* MakeTextFont(const BoardHost& host) {
+    static const bool stockFontServes = StockFontWritesBoardTexts();
+    return new TextFont(host.metrics.display, stockFontServes);
 }
 }  // namespace
 
 Board::Board(HWND window, const BoardHost& host)
-    : host(host), textFont(new TextFont(this->host.metrics.display)), shoe(new Shoe(this->host)),
+    : host(host), textFont(MakeTextFont(this->host)), shoe(new Shoe(this->host)),
       stacks(new StackList(this->host)), boardRect(), clientRect(), column(-1), homeColumn(0),
       spawnX(0), spawnY(0), winnings(0), level(0), cardsThisLevel(0), fallingPlaced(false), fallTicks(0),
       landingInProgress(false) {
@@ -98,7 +100,7 @@ void Board::ChangeHost(const BoardHost& newHost) {
     // The screen saved under the falling card is of the old size; the repaint saves it again.
     shoe->ReleaseBackground();
     host = newHost;
-    textFont.reset(new TextFont(host.metrics.display));
+    textFont.reset(MakeTextFont(host));
     ForgetTextSpots();
     stacks->Layout(clientRect, spawnX, spawnY, homeColumn, boardRect);
     if (fallingPlaced && shoe->Falling())
@@ -195,7 +197,7 @@ void Board::Land(HWND window) {
         EndGame(window, dc, shoe->EndReason());
         return;
     }
-    if (cardsThisLevel >= CardsPerLevel) SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_LEVEL_UP, 0), 0);
+    if (cardsThisLevel >= CardsPerLevel) SendMessageW(window, WM_COMMAND, MAKEWPARAM(ID_LEVEL_UP, 0), 0);
     landingInProgress = false;
     if (WindowGone(window)) return;
     // The text first and the new card over it, as a paint draws them; a paint during the level-up
@@ -314,16 +316,14 @@ void Board::DrawStatus(HDC dc) {
 }
 
 void Board::DrawWinnings(HDC dc) {
-    char text[CaptionTextSize];
-    std::snprintf(text, sizeof text, "Winnings: $%d     ", winnings);
-    winningsSpot.Write(dc, boardRect.left, 0, TextSpot::LeftEdge, text);
+    const std::wstring text = ResourceText::Format(IDS_WINNINGS, winnings);
+    winningsSpot.Write(dc, boardRect.left, 0, TextSpot::LeftEdge, text.c_str());
 }
 
 void Board::DrawDeckCount(HDC dc) {
     if (!Settings.OneDeck) return;
-    char text[CaptionTextSize];
-    std::snprintf(text, sizeof text, "     Cards in deck: %d", shoe->CardsLeft() + 1);
-    deckCountSpot.Write(dc, boardRect.right, 0, TextSpot::RightEdge, text);
+    const std::wstring text = ResourceText::Format(IDS_CARDS_IN_DECK, shoe->CardsLeft() + 1);
+    deckCountSpot.Write(dc, boardRect.right, 0, TextSpot::RightEdge, text.c_str());
 }
 
 int Board::CaptionCentre(int index) const {
@@ -336,13 +336,11 @@ void Board::DrawStackCaptions(HDC dc) {
     const int margin = host.metrics.textMargin;
     const int dealerTop = FallDirection() == 1 ? boardRect.bottom + margin : spawnY + host.cardHeight + margin;
     for (int i = 0; i < stacks->Count(); ++i) {
-        char dealer[CaptionTextSize];
-        FormatDealerCaption(i, dealer, sizeof dealer);
-        dealerSpots[i].Write(dc, CaptionCentre(i), dealerTop, TextSpot::Centre, dealer);
+        dealerSpots[i].Write(dc, CaptionCentre(i), dealerTop, TextSpot::Centre, DealerCaptionText(i).c_str());
 
-        char player[CaptionTextSize];
-        const RECT place = PlayerCaption(dc, i, player, sizeof player);
-        PlayerCaptionSpot(i).Write(dc, CaptionCentre(i), place.top, TextSpot::Centre, player);
+        const std::wstring player = PlayerCaptionText(i);
+        const RECT place = PlayerCaption(dc, i, player);
+        PlayerCaptionSpot(i).Write(dc, CaptionCentre(i), place.top, TextSpot::Centre, player.c_str());
     }
 }
 
@@ -355,8 +353,7 @@ TextSpot& Board::PlayerCaptionSpot(int index) {
     return playerSpots[index];
 }
 
-RECT Board::PlayerCaption(HDC dc, int index, char* text, int size) const {
-    FormatPlayerCaption(index, text, size);
+RECT Board::PlayerCaption(HDC dc, int index, const std::wstring& text) const {
     const SIZE extent = TextSize(dc, text);
     const int nextCardY = stacks->NextCardY(index);
     const int overlap = host.metrics.playerCaptionOverlap;
@@ -376,35 +373,23 @@ void Board::ForgetTextSpots() {
     for (TextSpot& spot : playerSpots) spot.Forget();
 }
 
-void Board::FormatPlayerCaption(int index, char* text, int size) const {
-    if (stacks->IsFrozen(index)) {
-        std::snprintf(text, size, "Busted");
-        return;
-    }
+std::wstring Board::PlayerCaptionText(int index) const {
+    if (stacks->IsFrozen(index)) return ResourceText::Load(IDS_BUSTED);
     const int hard = stacks->Total(index, false);
     const int soft = stacks->Total(index, true);
-    if (hard != 0 && soft != 0 && hard != soft)
-        std::snprintf(text, size, "%d / %d", hard, soft);
-    else if (hard != 0)
-        std::snprintf(text, size, "%d", hard);
-    else
-        text[0] = '\0';
+    if (hard != 0 && soft != 0 && hard != soft) return ResourceText::Format(IDS_HAND_TOTALS, hard, soft);
+    return hard != 0 ? NumberText(hard) : std::wstring();
 }
 
-void Board::FormatDealerCaption(int index, char* text, int size) const {
+std::wstring Board::DealerCaptionText(int index) const {
     const int dealerTotal = stacks->DealerTotal(index);
-    if (dealerTotal == 0)
-        std::snprintf(text, size, "%s", NoDealerCaption);
-    else if (Settings.DealerOption == 2)
-        DealerUpCardCaption(text, stacks->DealerUpCard(index));
-    else
-        std::snprintf(text, size, "Beat %d", dealerTotal);
+    if (dealerTotal == 0) return ResourceText::Load(IDS_NO_DEALER);
+    if (Settings.DealerOption == 2) return DealerUpCardCaption(stacks->DealerUpCard(index));
+    return ResourceText::Format(IDS_BEAT_TOTAL, dealerTotal);
 }
 
-int Board::DealerUpCardCaption(char* buffer, int card) {
-    const char* text = card >= 0 && card < RankCount ? DealerUpCardCaptions[card] : UnknownUpCardCaption;
-    std::strcpy(buffer, text);
-    return static_cast<int>(std::strlen(text));
+std::wstring Board::DealerUpCardCaption(int card) {
+    return ResourceText::Load(card >= 0 && card < RankCount ? IDS_DEALER_UP_CARD_FIRST + card : IDS_UNKNOWN_UP_CARD);
 }
 
 int Board::Column() const { return column; }

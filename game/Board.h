@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <functional>
 #include <memory>
+#include <string>
 #include "game/BoardHost.h"
 #include "game/StackList.h"
 #include "render/TextFont.h"
@@ -45,10 +46,8 @@ public:
     void DrawWinnings(HDC dc);
     void DrawDeckCount(HDC dc);
     void DrawStackCaptions(HDC dc);
-    // Writes the Medium dealer caption for a shown card (0 ace .. 12 king); the length written.
-    // The buffer holds at least DealerCaptionSize characters.
-    static int DealerUpCardCaption(char* buffer, int card);
-    static const int DealerCaptionSize = 18;
+    // The Medium dealer caption for a shown card (0 ace .. 12 king), in the player's language.
+    static std::wstring DealerUpCardCaption(int card);
 
     // The state of the game, for the application and the tests.
     int Column() const;
@@ -85,14 +84,14 @@ private:
     void EndGame(HWND window, HDC dc, GameEndReason reason);
     void UnfreezeFirstFrozen(HDC dc);
     static int NextDropInterval(int interval);
-    void FormatPlayerCaption(int index, char* text, int size) const;
-    void FormatDealerCaption(int index, char* text, int size) const;
+    std::wstring PlayerCaptionText(int index) const;
+    std::wstring DealerCaptionText(int index) const;
     void DrawStatusBeneathCard(HDC dc);
     // Takes the falling card off while `draw` changes what lies beneath it, then draws it again there.
     void BeneathFallingCard(HDC dc, const std::function<void()>& draw);
     int CaptionCentre(int index) const;
     // Writes a stack's player caption and gives the cell it fills.
-    RECT PlayerCaption(HDC dc, int index, char* text, int size) const;
+    RECT PlayerCaption(HDC dc, int index, const std::wstring& text) const;
     // Fills the cells of the player captions still on screen with the background colour.
     void ErasePlayerCaptions(HDC dc);
     // The place of a stack's player caption, holding the last caption only while it is still on screen.

@@ -1,14 +1,12 @@
 // Loads cards32.dll, looks up its five entry points, and forwards card drawing to it.
 #include "render/CardLibrary.h"
+#include "resources/StringIds.h"
+#include "system/ResourceText.h"
 
 namespace {
-const char LibraryFileName[] = "cards32.dll";
-const char MissingFileMessage[] =
-    "Zarnock could not find the file 'CARDS32.DLL' which should be in your Windows system folder "
-    "(e.g. C:\\Windows\\System).  Please locate the file, copy it to this folder, and try again.";
-const char MissingExportsMessage[] =
-    "Zarnock could not find all exports from the file 'CARDS32.DLL'.  Be sure you have the proper "
-    "version of this file and try again.";
+const wchar_t LibraryFileName[] = L"cards32.dll";
+
+void ShowError(HWND owner, UINT textId) { MessageBoxW(owner, ResourceText::Load(textId).c_str(), nullptr, MB_OK); }
 
 // GetProcAddress gives a generic address; going through void* says the type is known.
 template <typename Proc>
@@ -27,11 +25,11 @@ CardLibrary::~CardLibrary() {
 
 int CardLibrary::Load(HWND owner) { return LoadFile(owner, LibraryFileName); }
 
-int CardLibrary::LoadFile(HWND owner, const char* fileName) {
+int CardLibrary::LoadFile(HWND owner, const wchar_t* fileName) {
     if (module) return 0;
-    module = LoadLibraryA(fileName);
+    module = LoadLibraryW(fileName);
     if (!module) {
-        MessageBoxA(owner, MissingFileMessage, nullptr, MB_OK);
+        ShowError(owner, IDS_MISSING_LIBRARY);
         return 0;
     }
     cdtInit = EntryPoint<InitProc>(module, "cdtInit");
@@ -41,7 +39,7 @@ int CardLibrary::LoadFile(HWND owner, const char* fileName) {
     cdtAnimate = EntryPoint<AnimateProc>(module, "cdtAnimate");
     if (!cdtInit || !cdtTerm || !cdtDraw || !cdtDrawExt || !cdtAnimate) {
         // The library stays loaded until Unload.
-        MessageBoxA(owner, MissingExportsMessage, nullptr, MB_OK);
+        ShowError(owner, IDS_MISSING_EXPORTS);
         return 0;
     }
     const BOOL ready = cdtInit(&cardWidth, &cardHeight);

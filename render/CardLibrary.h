@@ -19,7 +19,7 @@ public:
     // Loads "cards32.dll"; non-zero when the library is ready. Errors are shown owned by `owner`.
     int Load(HWND owner);
     // As Load, from the given file.
-    int LoadFile(HWND owner, const char* fileName);
+    int LoadFile(HWND owner, const wchar_t* fileName);
     void Unload();
     // The cdtDraw result, or 0 when no library is loaded.
     int DrawCard(HDC dc, int x, int y, int card, int mode, COLORREF colour) const;

@@ -62,7 +62,7 @@ HBITMAP DrawOutline(const DisplayScale& display, int width, int height) {
 
 bool IsOfSize(HBITMAP bitmap, int width, int height) {
     BITMAP info = {};
-    return bitmap && GetObjectA(bitmap, sizeof info, &info) && info.bmWidth == width && info.bmHeight == height;
+    return bitmap && GetObjectW(bitmap, sizeof info, &info) && info.bmWidth == width && info.bmHeight == height;
 }
 }  // namespace
 
@@ -81,8 +81,8 @@ MarkerBitmaps MarkerBitmaps::Drawn(const DisplayScale& display, int cardWidth, i
 }
 
 bool MarkerBitmaps::Load(HINSTANCE instance, int ringId, int outlineId, int width, int height) {
-    Bitmap loadedRing(LoadBitmapA(instance, MAKEINTRESOURCEA(ringId)));
-    Bitmap loadedOutline(LoadBitmapA(instance, MAKEINTRESOURCEA(outlineId)));
+    Bitmap loadedRing(LoadBitmapW(instance, MAKEINTRESOURCEW(ringId)));
+    Bitmap loadedOutline(LoadBitmapW(instance, MAKEINTRESOURCEW(outlineId)));
     if (!IsOfSize(loadedRing, width, height) || !IsOfSize(loadedOutline, width, height)) return false;
     ring = std::move(loadedRing);
     outline = std::move(loadedOutline);

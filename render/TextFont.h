@@ -1,4 +1,5 @@
-// The font of the board's text: the stock system font at 96 dpi, a TrueType font of its size scaled elsewhere.
+// The font of the board's text: the stock system font at 96 dpi, a TrueType font of its size scaled elsewhere
+// and wherever the stock font lacks letters of the player's language.
 #pragma once
 #include <windows.h>
 #include "system/DisplayScale.h"
@@ -12,8 +13,9 @@ public:
     // At 96 dpi the stock system font, as a device context's default font is on Windows. At any other
     // density a TrueType font described like it, SystemFontHeight scaled high: the stock font is a bitmap
     // font whose glyphs do not grow with the density (under Wine it keeps its 16-pixel glyphs at 144 and
-    // 192 dpi, in a taller cell at 192).
-    explicit TextFont(const DisplayScale& display);
+    // 192 dpi, in a taller cell at 192). The stock font holds the letters of the system's code page only:
+    // when the texts need others (`stockFontServes` false), the TrueType font serves at 96 dpi too.
+    explicit TextFont(const DisplayScale& display, bool stockFontServes = true);
     virtual ~TextFont() = default;
     TextFont(const TextFont&) = delete;
     TextFont& operator=(const TextFont&) = delete;

@@ -1,6 +1,6 @@
 // Writes a text where an older one stood, filling what the older one covered beyond the new one.
 #include "render/TextSpot.h"
-#include <cstring>
+#include <cwchar>
 #include "system/GdiObject.h"
 
 namespace {
@@ -16,18 +16,18 @@ void FillUncovered(HDC dc, const RECT& old, const RECT& kept, COLORREF colour) {
 }
 }  // namespace
 
-RECT TextSpot::CellOf(HDC dc, int x, int y, Anchor anchor, const char* text) {
+RECT TextSpot::CellOf(HDC dc, int x, int y, Anchor anchor, const wchar_t* text) {
     SIZE size = {0, 0};
-    if (!GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size)) size.cx = size.cy = 0;
+    if (!GetTextExtentPoint32W(dc, text, static_cast<int>(std::wcslen(text)), &size)) size.cx = size.cy = 0;
     int left = x;
     if (anchor == Centre) left = x - size.cx / 2;
     if (anchor == RightEdge) left = x - size.cx;
     return RECT{left, y, left + size.cx, y + size.cy};
 }
 
-RECT TextSpot::Write(HDC dc, int x, int y, Anchor anchor, const char* text) {
+RECT TextSpot::Write(HDC dc, int x, int y, Anchor anchor, const wchar_t* text) {
     const RECT written = CellOf(dc, x, y, anchor, text);
-    TextOutA(dc, written.left, written.top, text, static_cast<int>(std::strlen(text)));
+    TextOutW(dc, written.left, written.top, text, static_cast<int>(std::wcslen(text)));
     FillUncovered(dc, cell, written, GetBkColor(dc));
     cell = written;
     return cell;

@@ -13,7 +13,7 @@ public:
     // Writes `text` in the device context's font and colours, its cell's top at y and its anchor at x. The
     // part of the last text's cell here that the new cell leaves uncovered is filled with the background
     // colour, so that no fragment of the old text stays whatever the font's space width. Returns the cell.
-    RECT Write(HDC dc, int x, int y, Anchor anchor, const char* text);
+    RECT Write(HDC dc, int x, int y, Anchor anchor, const wchar_t* text);
     // Fills the last text's cell with `background`; nothing is written here until the next Write.
     void Erase(HDC dc, COLORREF background);
     // The last text has been drawn over or erased along with the board: the next Write fills nothing.
@@ -23,7 +23,7 @@ public:
 
     // The cell a text would take with its anchor at (x, y), measured in the device context's font; an empty
     // cell at x when it cannot be measured.
-    static RECT CellOf(HDC dc, int x, int y, Anchor anchor, const char* text);
+    static RECT CellOf(HDC dc, int x, int y, Anchor anchor, const wchar_t* text);
 
 private:
     RECT cell = {0, 0, 0, 0};

@@ -2,8 +2,8 @@
 #pragma once
 
 // Window title, messages and their captions
-#define IDS_TITLE_PAUSED 2000           // "%s - Paused" with the program's title
-#define IDS_TITLE_GAME_OVER 2001        // "%s - Game Over" with the program's title
+#define IDS_TITLE_PAUSED 2000           // "%ls - Paused" with the program's title
+#define IDS_TITLE_GAME_OVER 2001        // "%ls - Game Over" with the program's title
 #define IDS_NEW_GAME_CAPTION 2002
 #define IDS_NEW_GAME_QUESTION 2003
 #define IDS_GAME_OVER_CAPTION 2004
@@ -13,7 +13,6 @@
 #define IDS_HIGH_SCORE_MADE 2008
 #define IDS_RESET_SCORES_CAPTION 2009
 #define IDS_RESET_SCORES_QUESTION 2010
-#define IDS_ABOUT_VERSION 2011          // "Zarnock version %s" with the version text
 
 // Status line and stack captions on the board
 #define IDS_WINNINGS 2016               // "Winnings: $%d     ": five trailing spaces cover a longer earlier text
@@ -35,4 +34,5 @@
 // Errors
 #define IDS_MISSING_LIBRARY 2064
 #define IDS_MISSING_EXPORTS 2065
+#define IDS_HELP_FILE 2067              // the help page in this language, beside the game
 #define IDS_ERROR_NUMBER 2066           // "Error %lu": the last error's number when the system has no text for it

@@ -3,19 +3,19 @@
 
 RegistryKey::~RegistryKey() { Close(); }
 
-bool RegistryKey::Open(HKEY root, const char* subkey, REGSAM access) {
+bool RegistryKey::Open(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    if (RegOpenKeyExA(root, subkey, 0, access, &key) == ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, subkey, 0, access, &key) == ERROR_SUCCESS)
         return true;
     key = nullptr;
     return false;
 }
 
-bool RegistryKey::Create(HKEY root, const char* subkey, REGSAM access) {
+bool RegistryKey::Create(HKEY root, const wchar_t* subkey, REGSAM access) {
     Close();
-    char emptyClass[] = "";
+    wchar_t emptyClass[] = L"";
     DWORD disposition = 0;
-    if (RegCreateKeyExA(root, subkey, 0, emptyClass, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
+    if (RegCreateKeyExW(root, subkey, 0, emptyClass, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
                         &disposition) == ERROR_SUCCESS)
         return true;
     key = nullptr;

@@ -10,9 +10,9 @@ public:
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     // Opens an existing key; false when it cannot be opened.
-    bool Open(HKEY root, const char* subkey, REGSAM access);
+    bool Open(HKEY root, const wchar_t* subkey, REGSAM access);
     // Opens the key, creating it (non-volatile, empty class) when it is missing.
-    bool Create(HKEY root, const char* subkey, REGSAM access);
+    bool Create(HKEY root, const wchar_t* subkey, REGSAM access);
     void Close();
 
     HKEY Get() const { return key; }

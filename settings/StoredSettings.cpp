@@ -2,8 +2,8 @@
 #include "settings/StoredSettings.h"
 #include "settings/Registry.h"
 
-#define ZARNOCK_NUMBER(field, value) {#field, &SettingsRecord::field, nullptr, static_cast<DWORD>(value)}
-#define ZARNOCK_COLOUR(field, value) {#field, nullptr, &SettingsRecord::field, value}
+#define ZARNOCK_NUMBER(field, value) {L"" #field, &SettingsRecord::field, nullptr, static_cast<DWORD>(value)}
+#define ZARNOCK_COLOUR(field, value) {L"" #field, nullptr, &SettingsRecord::field, value}
 
 // Sized by its rows: a row more or less than the header counts does not build.
 const StoredSetting StoredSettings[] = {
@@ -27,15 +27,15 @@ const StoredSetting StoredSettings[] = {
 #undef ZARNOCK_NUMBER
 #undef ZARNOCK_COLOUR
 
-DWORD ReadSettingsValue(const char* name, DWORD defaultValue) {
+DWORD ReadSettingsValue(const wchar_t* name, DWORD defaultValue) {
     return RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, defaultValue);
 }
 
-int ReadSignedSettingsValue(const char* name, int defaultValue) {
+int ReadSignedSettingsValue(const wchar_t* name, int defaultValue) {
     return static_cast<int>(ReadSettingsValue(name, static_cast<DWORD>(defaultValue)));
 }
 
-void WriteSettingsValue(const char* name, int value) {
+void WriteSettingsValue(const wchar_t* name, int value) {
     RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, static_cast<DWORD>(value));
 }
 

@@ -5,7 +5,7 @@
 #include "settings/SettingsRecord.h"
 
 struct StoredSetting {
-    const char* name;                       // the registry value, named as the field
+    const wchar_t* name;                    // the registry value, named as the field
     int SettingsRecord::*number;            // the field, when it is a number
     COLORREF SettingsRecord::*colour;       // the field, when it is a colour
     DWORD defaultValue;                     // what a fresh installation gets
@@ -16,9 +16,9 @@ const int StoredSettingCount = 15;
 extern const StoredSetting StoredSettings[StoredSettingCount];
 
 // A REG_DWORD value under the settings key, or defaultValue when it is missing, unreadable or of another type.
-DWORD ReadSettingsValue(const char* name, DWORD defaultValue);
-int ReadSignedSettingsValue(const char* name, int defaultValue);
-void WriteSettingsValue(const char* name, int value);
+DWORD ReadSettingsValue(const wchar_t* name, DWORD defaultValue);
+int ReadSignedSettingsValue(const wchar_t* name, int defaultValue);
+void WriteSettingsValue(const wchar_t* name, int value);
 
 // Every stored option of `record`, from the registry (with the defaults for what is missing) or to it.
 void LoadStoredSettings(SettingsRecord& record);

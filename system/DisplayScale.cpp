@@ -8,7 +8,7 @@ namespace {
 // GetDpiForSystem and GetDpiForWindow are absent before Windows 10, so they are looked up rather than imported.
 template <typename Function>
 Function UserEntry(const char* name) {
-    HMODULE user = GetModuleHandleA("user32.dll");
+    HMODULE user = GetModuleHandleW(L"user32.dll");
     return user ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user, name))) : nullptr;
 }
 

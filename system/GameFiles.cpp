@@ -3,25 +3,25 @@
 #include <windows.h>
 
 namespace {
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+bool IsFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 }  // namespace
 
-std::string ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length == 0 || length >= sizeof path)
-        return std::string();
-    std::string folder(path, length);
-    const std::string::size_type slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+std::wstring ProgramFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::wstring();
+    std::wstring folder(path, length);
+    const std::wstring::size_type slash = folder.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
 }
 
-std::string LocateGameFile(const std::string& name, const std::string& programFolder) {
+std::wstring LocateGameFile(const std::wstring& name, const std::wstring& programFolder) {
     if (IsFile(name) || programFolder.empty())
         return name;
-    const std::string besideProgram = programFolder + name;
+    const std::wstring besideProgram = programFolder + name;
     return IsFile(besideProgram) ? besideProgram : name;
 }

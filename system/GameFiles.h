@@ -3,8 +3,8 @@
 #include <string>
 
 // The folder that holds the running program, ending in a backslash; empty when it cannot be found.
-std::string ProgramFolder();
+std::wstring ProgramFolder();
 
 // `name` when a file of that name is in the current folder; else its path in `programFolder` when it is
 // there; else `name` as it is, so that opening it fails as it always has.
-std::string LocateGameFile(const std::string& name, const std::string& programFolder);
+std::wstring LocateGameFile(const std::wstring& name, const std::wstring& programFolder);

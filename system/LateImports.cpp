@@ -8,27 +8,27 @@
 namespace {
 // The entry point `name` of `dll`, which stays loaded for the rest of the process; null when missing.
 template <typename Proc>
-Proc LateEntry(const char* dll, const char* name) {
-    HMODULE module = LoadLibraryA(dll);
+Proc LateEntry(const wchar_t* dll, const char* name) {
+    HMODULE module = LoadLibraryW(dll);
     return module ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 }  // namespace
 
-BOOL WINAPI LateChooseColorA(LPCHOOSECOLORA choice) {
-    static const auto entry = LateEntry<BOOL(WINAPI*)(LPCHOOSECOLORA)>("comdlg32.dll", "ChooseColorA");
+BOOL WINAPI LateChooseColorW(LPCHOOSECOLORW choice) {
+    static const auto entry = LateEntry<BOOL(WINAPI*)(LPCHOOSECOLORW)>(L"comdlg32.dll", "ChooseColorW");
     return entry ? entry(choice) : FALSE;
 }
 
-HINSTANCE WINAPI LateShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
+HINSTANCE WINAPI LateShellExecuteW(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
                                    INT showCommand) {
     static const auto entry =
-        LateEntry<HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT)>("shell32.dll", "ShellExecuteA");
+        LateEntry<HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT)>(L"shell32.dll", "ShellExecuteW");
     if (!entry) return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
     return entry(window, verb, file, parameters, folder, showCommand);
 }
 
-MCIERROR WINAPI LateMciSendCommandA(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
+MCIERROR WINAPI LateMciSendCommandW(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
     static const auto entry =
-        LateEntry<MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR)>("winmm.dll", "mciSendCommandA");
+        LateEntry<MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR)>(L"winmm.dll", "mciSendCommandW");
     return entry ? entry(device, message, flags, parameters) : MCIERR_CANNOT_LOAD_DRIVER;
 }

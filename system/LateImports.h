@@ -4,7 +4,7 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
-BOOL WINAPI LateChooseColorA(LPCHOOSECOLORA choice);
-HINSTANCE WINAPI LateShellExecuteA(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR folder,
+BOOL WINAPI LateChooseColorW(LPCHOOSECOLORW choice);
+HINSTANCE WINAPI LateShellExecuteW(HWND window, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR folder,
                                    INT showCommand);
-MCIERROR WINAPI LateMciSendCommandA(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);
+MCIERROR WINAPI LateMciSendCommandW(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters);

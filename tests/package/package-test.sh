@@ -48,7 +48,7 @@ version=$(zarnock_version "$release_build")
 release_zip=$work/dist/zarnock-$version-win32.zip
 release_setup=$work/dist/zarnock-$version-setup.exe
 songs=$(cd "$root/music" && ls | sed -n 's/^\(song[0-9][0-9]*\)\.txt$/\1.mid/p')
-game_files=$(printf '%s\n' zarnock.exe cards32.dll ZarnockHelp.htm README.txt LICENSE.txt $songs | sort)
+game_files=$(printf '%s\n' zarnock.exe cards32.dll $(zarnock_help_pages) README.txt LICENSE.txt $songs | sort)
 
 # ---- The release, read without running it ----
 check "SHA256SUMS matches the zip and the installer" bash -c "cd '$work/dist' && sha256sum --quiet -c SHA256SUMS"

@@ -1,10 +1,11 @@
 // The scripted multimedia system.
 #include "support/ScriptedMci.h"
 #include <mmsystem.h>
+#include "support/WideText.h"
 
 ScriptedMci::ScriptedMci(int songFiles) {
     for (int i = 1; i <= songFiles; ++i)
-        files.insert(SongFileName(i));
+        files.insert(Narrow(SongFileName(i)));
 }
 
 std::string ScriptedMci::FileNameOf(const std::string& path) {
@@ -26,9 +27,9 @@ std::vector<int> ScriptedMci::OpenedNumbers() const {
 
 MCIERROR ScriptedMci::Send(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
     if (message == MCI_OPEN) {
-        auto* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parameters);
-        const std::string name = open->lpstrElementName;
-        if (flags != (MCI_OPEN_TYPE | MCI_OPEN_ELEMENT) || std::string(open->lpstrDeviceType) != "sequencer" ||
+        auto* open = reinterpret_cast<MCI_OPEN_PARMSW*>(parameters);
+        const std::string name = Narrow(open->lpstrElementName);
+        if (flags != (MCI_OPEN_TYPE | MCI_OPEN_ELEMENT) || Narrow(open->lpstrDeviceType) != "sequencer" ||
             !files.count(FileNameOf(name)))
             return MCIERR_FILE_NOT_FOUND;
         open->wDeviceID = nextDevice++;

@@ -1,6 +1,7 @@
 // The end of a game: the messages of each ending, the high-score threshold and the play-again question.
 #include <vector>
 #include "MainWindowFixture.h"
+#include "support/WideText.h"
 #include "dialogs/HighScoreDialog.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
@@ -33,7 +34,7 @@ TEST_F(GameOverTest, EachEndingShowsItsMessagesAndQualifiesOnlyAboveTheTenthScor
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.reason << ", " << c.winnings);
-        if (c.storedTenth) RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, "Score9", c.storedTenth);
+        if (c.storedTenth) RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, L"Score9", Wide(c.storedTenth).c_str());
         TheApp.GameIsOver = 1;
         StartGame();
         TheApp.board->AddWinnings(c.winnings);
@@ -63,8 +64,8 @@ TEST_F(GameOverTest, EachEndingShowsItsMessagesAndQualifiesOnlyAboveTheTenthScor
         }
         MSG queued;
         EXPECT_FALSE(PeekMessageA(&queued, window, WM_COMMAND, WM_COMMAND, PM_REMOVE));  // No: no new game
-        char name[256];
-        EXPECT_FALSE(RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, "Name0", name, sizeof name));  // Cancel
+        wchar_t name[256];
+        EXPECT_FALSE(RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, L"Name0", name, 256));  // Cancel
         RegDeleteSubkey(HKEY_CURRENT_USER, HighScoresKeyPath);
     }
 }

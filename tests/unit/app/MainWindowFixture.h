@@ -13,11 +13,11 @@
 
 // Loads the title and class name and registers the main window class once for the whole test program.
 inline bool PrepareMainClass(HINSTANCE instance) {
-    LoadStringA(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
-    LoadStringA(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
-    WNDCLASSEXA existing = {};
+    LoadStringW(instance, IDS_APP_TITLE, AppTitle, TextBufferSize);
+    LoadStringW(instance, IDS_WINDOW_CLASS, WindowClassName, TextBufferSize);
+    WNDCLASSEXW existing = {};
     existing.cbSize = sizeof existing;
-    return GetClassInfoExA(instance, WindowClassName, &existing) || RegisterMainClass(instance) != 0;
+    return GetClassInfoExW(instance, WindowClassName, &existing) || RegisterMainClass(instance) != 0;
 }
 
 class MainWindowFixture : public ::testing::Test {
@@ -30,7 +30,7 @@ protected:
         TheApp.GameIsOver = 0;
         TheApp.Started = 0;
         TheApp.music.MusicSuppress = 0;
-        window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW, 0, 0, 460, 480,
+        window = CreateWindowExW(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW, 0, 0, 460, 480,
                                  nullptr, nullptr, instance, nullptr);
         ASSERT_NE(nullptr, window);
     }

@@ -9,6 +9,7 @@
 #include "game/Stack.h"
 #include "game/StackList.h"
 #include "settings/Registry.h"
+#include "support/WideText.h"
 #include "support/MessageBoxAnswerer.h"
 
 namespace {
@@ -252,7 +253,7 @@ TEST_F(MainWindowTest, HelpThatCannotBeOpenedShowsTheSystemsReason) {
     std::strcat(empty, "zarnock-no-help");
     CreateDirectoryA(empty, nullptr);
     ASSERT_TRUE(SetCurrentDirectoryA(empty));
-    TheApp.ProgramFolder = std::string(empty) + "\\";  // not beside the program either
+    TheApp.ProgramFolder = Wide(empty) + L"\\";  // not beside the program either
     StartGame();
     MessageBoxAnswerer answerer(IDOK);
     EXPECT_EQ(0, SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0));
@@ -266,8 +267,8 @@ TEST_F(MainWindowTest, HelpThatCannotBeOpenedShowsTheSystemsReason) {
 }
 
 std::vector<INT> shellShowCommands;
-std::vector<std::string> shellTargets;
-HINSTANCE WINAPI RecordShellOpen(HWND, LPCSTR, LPCSTR target, LPCSTR, LPCSTR, INT showCommand) {
+std::vector<std::wstring> shellTargets;
+HINSTANCE WINAPI RecordShellOpen(HWND, LPCWSTR, LPCWSTR target, LPCWSTR, LPCWSTR, INT showCommand) {
     shellShowCommands.push_back(showCommand);
     shellTargets.push_back(target);
     return reinterpret_cast<HINSTANCE>(33);
@@ -279,7 +280,7 @@ TEST_F(MainWindowTest, HelpAndTheWebPageOpenInANormalWindow) {
     TheApp.shellExecute = RecordShellOpen;
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0);
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_WEB_PAGE, 0), 0);
-    TheApp.shellExecute = ShellExecuteA;
+    TheApp.shellExecute = ShellExecuteW;
     EXPECT_EQ((std::vector<INT>{SW_SHOWNORMAL, SW_SHOWNORMAL}), shellShowCommands);
 }
 
@@ -293,9 +294,9 @@ TEST_F(MainWindowTest, HelpMissingFromTheCurrentFolderOpensTheOneBesideTheProgra
     shellTargets.clear();
     TheApp.shellExecute = RecordShellOpen;
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_HELP_CONTENTS, 0), 0);
-    TheApp.shellExecute = ShellExecuteA;
+    TheApp.shellExecute = ShellExecuteW;
     SetCurrentDirectoryA(folder);
-    EXPECT_EQ(std::vector<std::string>{ProgramFolder() + "ZarnockHelp.htm"}, shellTargets);
+    EXPECT_EQ(std::vector<std::wstring>{ProgramFolder() + L"ZarnockHelp.htm"}, shellTargets);
 }
 
 TEST_F(MainWindowTest, UnknownCommandsAndOtherTimersAreNotHandled) {
@@ -341,44 +342,44 @@ TEST_F(MainWindowTest, AFailedEraseIsReportedOnlyOnce) {
 }
 
 TEST_F(MainWindowTest, ClosingSavesThePlacementAndTheSettings) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     StartGame();
     SetWindowPos(window, nullptr, 30, 40, 500, 470, SWP_NOZORDER | SWP_NOACTIVATE);
     Settings.DealerOption = 3;
     SendMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 1));
-    EXPECT_EQ(40u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Top", 0));
-    EXPECT_EQ(30u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Left", 0));
-    EXPECT_EQ(500u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 0));
-    EXPECT_EQ(470u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 0));
-    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "MinMax", 9));
-    EXPECT_EQ(3u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "DealerOption", 0));
+    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"FirstBoot", 1));
+    EXPECT_EQ(40u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Top", 0));
+    EXPECT_EQ(30u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Left", 0));
+    EXPECT_EQ(500u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Width", 0));
+    EXPECT_EQ(470u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Height", 0));
+    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"MinMax", 9));
+    EXPECT_EQ(3u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"DealerOption", 0));
     // Destroying the window cleaned up.
     EXPECT_EQ(nullptr, TheApp.CurrentBoard());
     EXPECT_FALSE(TheApp.cardLibrary.IsLoaded());
     EXPECT_EQ(nullptr, TheApp.Markers.Ring());
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
 }
 
 TEST_F(MainWindowTest, ACancelledEndOfSessionSavesAndLetsTheCardFallOn) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     StartGame();
     Settings.DropInterval = 20;
     TheApp.SetPaused(window, false);
     SendMessageA(window, WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 1));
+    EXPECT_EQ(0u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"FirstBoot", 1));
     EXPECT_EQ("Zarnock", Title());
     EXPECT_TRUE(DropTimerTicks(1000));
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
 }
 
 TEST_F(MainWindowTest, ExitDestroysTheWindowWithoutSaving) {
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     StartGame();
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(ID_EXIT, 0), 0);
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(7u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 7));
+    EXPECT_EQ(7u, RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"FirstBoot", 7));
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(0u, message.wParam);

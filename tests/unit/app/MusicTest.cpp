@@ -22,11 +22,11 @@ protected:
 
     void TearDown() override {
         MainWindowFixture::TearDown();  // closing the window closes the song
-        TheApp.music.SetCommand(mciSendCommandA);
+        TheApp.music.SetCommand(mciSendCommandW);
         TheApp.music.SongNumber = 0;
         TheApp.music.MusicSuppress = 0;
         for (int i = 1; i <= 3; ++i)
-            DeleteFileA(SongFileName(i).c_str());
+            DeleteFileW(SongFileName(i).c_str());
         SetCurrentDirectoryA(previousFolder);
         RemoveDirectoryA(folder.c_str());
     }
@@ -40,7 +40,7 @@ protected:
             0xBF, 0x7F, 0x80, 60, 0,    // note off 8191 ticks later
             0x00, 0xFF, 0x2F, 0,        // end of track
         };
-        FILE* file = std::fopen(SongFileName(number).c_str(), "wb");
+        FILE* file = _wfopen(SongFileName(number).c_str(), L"wb");
         ASSERT_NE(nullptr, file);
         std::fwrite(song, 1, sizeof song, file);
         std::fclose(file);
@@ -89,7 +89,7 @@ TEST_F(MusicTest, NoticesThatDoNotEndThePlayingSongStartNothing) {
     int opens = 0;
     TheApp.music.SetCommand([&](MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parameters) {
         opens += message == MCI_OPEN;
-        return mciSendCommandA(device, message, flags, parameters);
+        return mciSendCommandW(device, message, flags, parameters);
     });
     TheApp.music.PlayNextSong(window);
     const MCIDEVICEID first = TheApp.music.MusicDevice;

@@ -13,26 +13,26 @@ protected:
         TheApp.Paused = 1;
         TheApp.GameIsOver = 0;
         TheApp.Started = 0;
-        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+        RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
         // No welcome dialog and no music in these runs.
-        RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "ShowWelcome", 0);
-        RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Music", 0);
+        RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"ShowWelcome", 0);
+        RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Music", 0);
     }
 
     void TearDown() override {
-        HWND window = FindWindowA(WindowClassName, nullptr);
+        HWND window = FindWindowW(WindowClassName, nullptr);
         if (window != nullptr)
             DestroyWindow(window);
         MSG message;
         while (PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
         }
         TheApp.Started = 0;
-        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+        RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     }
 
     HWND Start() {
         EXPECT_TRUE(TheApp.InitInstance(instance, SW_SHOWNORMAL));
-        HWND window = FindWindowA(WindowClassName, nullptr);
+        HWND window = FindWindowW(WindowClassName, nullptr);
         EXPECT_NE(nullptr, window);
         return window;
     }
@@ -67,11 +67,11 @@ TEST_F(StartupTest, FirstRunOpensMaximizedWithTheFirstGameRunning) {
 }
 
 TEST_F(StartupTest, SavedPlacementOffTheScreenOrTooSmallIsCorrected) {
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 0);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Left", static_cast<DWORD>(-5));
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Top", 30);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 300);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 100);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"FirstBoot", 0);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Left", static_cast<DWORD>(-5));
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Top", 30);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Width", 300);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Height", 100);
     HWND window = Start();
     ASSERT_NE(nullptr, window);
     EXPECT_FALSE(IsZoomed(window));
@@ -84,8 +84,8 @@ TEST_F(StartupTest, SavedPlacementOffTheScreenOrTooSmallIsCorrected) {
 }
 
 TEST_F(StartupTest, WindowMaximizedAtTheLastCloseOpensMaximized) {
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "FirstBoot", 0);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "MinMax", 2);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"FirstBoot", 0);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"MinMax", 2);
     HWND window = Start();
     ASSERT_NE(nullptr, window);
     EXPECT_TRUE(IsZoomed(window));

@@ -1,6 +1,7 @@
 // The series of songs on a scripted multimedia system: order and wrapping, failures, and which notices
 // start the next song.
 #include <gtest/gtest.h>
+#include "support/WideText.h"
 #include "audio/MusicPlayer.h"
 #include "support/GameTestEnvironment.h"
 #include "support/ScriptedMci.h"
@@ -17,8 +18,8 @@ protected:
 };
 
 TEST_F(MusicPlayerTest, SongsFollowOneAnotherAndWrapAfterTheLastFile) {
-    EXPECT_EQ("song999.mid", SongFileName(LastSongNumber));
-    EXPECT_EQ("", SongFileName(LastSongNumber + 1));
+    EXPECT_EQ(L"song999.mid", SongFileName(LastSongNumber));
+    EXPECT_EQ(L"", SongFileName(LastSongNumber + 1));
     const struct {
         int files;
         std::vector<int> played;
@@ -49,7 +50,7 @@ TEST_F(MusicPlayerTest, WithoutSongsOrMusicNothingOpens) {
     MusicPlayer silent(songs.Command());
     Settings.Music = 0;
     silent.PlayNextSong(Window);
-    EXPECT_EQ(0u, silent.OpenAndPlaySong(Window, "song1.mid"));
+    EXPECT_EQ(0u, silent.OpenAndPlaySong(Window, L"song1.mid"));
     EXPECT_TRUE(songs.opened.empty());
     EXPECT_EQ(0, silent.SongNumber);
 
@@ -76,7 +77,7 @@ TEST_F(MusicPlayerTest, ASongThatCannotPlayIsClosedAndTheSeriesStartsAgain) {
     EndTheSong(player);  // song 3 fails to play: back to song 1
     EXPECT_EQ((std::vector<int>{1, 2, 1, 3, 1}), mci.OpenedNumbers());
     EXPECT_EQ(1u, mci.openDevices.size());
-    EXPECT_EQ(MCIERR_SEQ_NOMIDIPRESENT, player.OpenAndPlaySong(Window, "song3.mid"));
+    EXPECT_EQ(MCIERR_SEQ_NOMIDIPRESENT, player.OpenAndPlaySong(Window, L"song3.mid"));
     EXPECT_EQ(0u, player.MusicDevice);
 }
 
@@ -146,7 +147,7 @@ TEST_F(MusicPlayerTest, ASongMissingFromTheCurrentFolderIsOpenedBesideTheProgram
     SetCurrentDirectoryA(here.c_str());
     ScriptedMci mci(2);
     MusicPlayer player(mci.Command());
-    player.ProgramFolder = program;
+    player.ProgramFolder = Wide(program);
     player.PlayNextSong(Window);
     EndTheSong(player);  // song 2 is in neither folder: the system is asked for it by its name
     SetCurrentDirectoryA(previous);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <functional>
 #include <vector>
+#include <algorithm>
+#include "support/WideText.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/DialogRoutines.h"
 #include "dialogs/LevelUpNotice.h"
@@ -87,21 +89,21 @@ TEST_F(DialogRoutinesTest, GetDlgTextStoresAtMostSizeMinusOneCharacters) {
                           {6, "Velko"}, {2, "V"}, {1, ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size);
-        char guarded[80];
-        std::memset(guarded, '#', sizeof guarded);
+        wchar_t guarded[80];
+        std::fill(guarded, guarded + 80, L'#');
         GetDlgText(dialog, 100, guarded, c.size);
-        EXPECT_STREQ(c.expected, guarded);
+        EXPECT_STREQ(Wide(c.expected).c_str(), guarded);
         for (int i = c.size; i < 80; ++i)
-            ASSERT_EQ('#', guarded[i]) << "written past the buffer at " << i;
+            ASSERT_EQ(L'#', guarded[i]) << "written past the buffer at " << i;
     }
 }
 
 TEST_F(DialogRoutinesTest, MissingControlsAreSkippedAndTheBufferEmptied) {
     HWND dialog = Popup({0, 0, 200, 100}, nullptr);
-    char buffer[16] = "left over";
-    GetDlgText(dialog, 555, buffer, sizeof buffer);
-    EXPECT_STREQ("", buffer);
-    SetDlgText(dialog, 555, "nobody reads this");
+    wchar_t buffer[16] = L"left over";
+    GetDlgText(dialog, 555, buffer, 16);
+    EXPECT_STREQ(L"", buffer);
+    SetDlgText(dialog, 555, L"nobody reads this");
     SetDlgNumber(dialog, 555, 3);
 }
 
@@ -109,7 +111,7 @@ TEST_F(DialogRoutinesTest, SetDlgTextAndNumberWriteTheControl) {
     HWND dialog = Popup({0, 0, 200, 100}, nullptr);
     HWND control = Edit(dialog, 101, "");
     char text[32];
-    SetDlgText(dialog, 101, "Velko Wins Again");
+    SetDlgText(dialog, 101, L"Velko Wins Again");
     GetWindowTextA(control, text, sizeof text);
     EXPECT_STREQ("Velko Wins Again", text);
     const struct {

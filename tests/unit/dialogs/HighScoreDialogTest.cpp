@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <vector>
+#include "support/WideText.h"
 #include "dialogs/HighScoreDialog.h"
 #include "resources/ResourceIds.h"
 #include "settings/Registry.h"
@@ -24,7 +25,7 @@ protected:
     // A score above 0 opens the dialog for that new entry, as the end of a game does; 0 only shows the table.
     void Open(int score) {
         entry.score = score;
-        dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_HIGH_SCORES), nullptr,
+        dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_HIGH_SCORES), nullptr,
                                     HighScoreDialogProc, score > 0 ? reinterpret_cast<LPARAM>(&entry) : 0);
     }
     Texts Rows(int firstId) {
@@ -39,22 +40,22 @@ protected:
     bool Writable(int row) {
         return !(GetWindowLongA(GetDlgItem(dialog, IDC_NAME_FIRST + row), GWL_STYLE) & ES_READONLY);
     }
-    static std::string Value(const char* prefix, size_t index) { return prefix + std::to_string(index); }
+    static std::wstring Value(const wchar_t* prefix, size_t index) { return prefix + std::to_wstring(index); }
     static void Store(const Texts& scores) {
         for (size_t i = 0; i < scores.size(); ++i) {
-            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", i).c_str(), Value("Kept", i).c_str());
-            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", i).c_str(), scores[i].c_str());
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Name", i).c_str(), Value(L"Kept", i).c_str());
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Score", i).c_str(), Wide(scores[i]).c_str());
         }
     }
     // The stored entries as "name|score"; "?" for an unreadable one.
     static Texts StoredEntries() {
         Texts entries;
         for (size_t i = 0; i < HighScorePlaces; ++i) {
-            char name[HighScoreTextSize], score[HighScoreTextSize];
+            wchar_t name[HighScoreTextSize], score[HighScoreTextSize];
             const bool read =
-                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", i).c_str(), name, sizeof name) &&
-                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", i).c_str(), score, sizeof score);
-            entries.push_back(read ? std::string(name) + "|" + score : "?");
+                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Name", i).c_str(), name, HighScoreTextSize) &&
+                RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Score", i).c_str(), score, HighScoreTextSize);
+            entries.push_back(read ? Narrow(name) + "|" + Narrow(score) : "?");
         }
         return entries;
     }
@@ -113,10 +114,10 @@ TEST_F(HighScoreDialogTest, ResetOnlyAfterYesThenTheLadderPlacesTheEntryAndOkSto
     EXPECT_EQ("Velko Wins Again", Rows(IDC_NAME_FIRST)[5]);
     EXPECT_EQ("1000", Rows(IDC_SCORE_FIRST)[6]);
     for (size_t row = 0; row < HighScorePlaces; ++row) {
-        char name[HighScoreTextSize] = "?", score[HighScoreTextSize] = "?";
-        RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", row).c_str(), name, sizeof name);
-        RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Score", row).c_str(), score, sizeof score);
-        EXPECT_EQ(Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row], std::string(name) + "|" + score);
+        wchar_t name[HighScoreTextSize] = L"?", score[HighScoreTextSize] = L"?";
+        RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Name", row).c_str(), name, HighScoreTextSize);
+        RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Score", row).c_str(), score, HighScoreTextSize);
+        EXPECT_EQ(Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row], Narrow(name) + "|" + Narrow(score));
     }
 }
 TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissingWhileOkWrites) {
@@ -135,8 +136,8 @@ TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissin
         SCOPED_TRACE(c.name);
         Store(stored);
         if (c.unreadable >= 0) {
-            const std::string tooLong(300, 'x');
-            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value("Name", c.unreadable).c_str(), tooLong.c_str());
+            const std::wstring tooLong(300, L'x');
+            RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, Value(L"Name", c.unreadable).c_str(), tooLong.c_str());
         }
         const Texts before = StoredEntries();
         Open(c.score);
@@ -151,12 +152,12 @@ TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissin
         }
         EXPECT_EQ(9u, kept.size());
         int writes = 0;
-        HighScoreDialog::Kept()->writeValue = [&](const char* valueName, const char* text) {
+        HighScoreDialog::Kept()->writeValue = [&](const wchar_t* valueName, const wchar_t* text) {
             RegSetString(HKEY_CURRENT_USER, HighScoresKeyPath, valueName, text);
             ++writes;
             const Texts now = StoredEntries();
             for (const std::string& entry : kept)
-                EXPECT_NE(now.end(), std::find(now.begin(), now.end(), entry)) << entry << " lost at " << valueName;
+                EXPECT_NE(now.end(), std::find(now.begin(), now.end(), entry)) << entry << " lost at " << Narrow(valueName);
             return true;
         };
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -166,5 +167,25 @@ TEST_F(HighScoreDialogTest, AnUnreadableEntryIsSkippedAndNoKeptEntryIsEverMissin
             EXPECT_EQ(Rows(IDC_NAME_FIRST)[row] + "|" + Rows(IDC_SCORE_FIRST)[row], after[row]);
         TearDown();
     }
+}
+// A name typed in letters outside the system's code page (Greek on a Western system) is stored and shown back
+// exactly; the run "language_ru_on_1252" repeats this under a Russian interface on the Western code page.
+TEST_F(HighScoreDialogTest, ANameOfAnyScriptIsStoredAndShownBackExactly) {
+    const std::wstring greek = L"\u0391\u03bb\u03ad\u03be\u03b7\u03c2 \u03a0\u03b1\u03c0\u03ac\u03c2";
+    Open(5000);
+    const int row = HighScoreDialog::Kept()->NewEntryRow();
+    ASSERT_NE(HighScoreDialog::NoRow, row);
+    HWND name = GetDlgItem(dialog, IDC_NAME_FIRST + row);
+    for (wchar_t letter : greek) SendMessageW(name, WM_CHAR, letter, 1);
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    wchar_t stored[HighScoreTextSize] = L"";
+    EXPECT_TRUE(RegGetString(HKEY_CURRENT_USER, HighScoresKeyPath, (L"Name" + std::to_wstring(row)).c_str(), stored,
+                             HighScoreTextSize));
+    EXPECT_EQ(greek, stored);
+    DestroyWindow(dialog);
+    Open(0);
+    wchar_t shown[HighScoreTextSize] = L"";
+    GetDlgItemTextW(dialog, IDC_NAME_FIRST + row, shown, HighScoreTextSize);
+    EXPECT_EQ(greek, shown);
 }
 }  // namespace

@@ -73,7 +73,7 @@ TEST_F(CardLibraryTest, SecondLoadReturnsZeroAndKeepsTheBinding) {
     CardLibrary library;
     ASSERT_NE(library.Load(nullptr), 0);
     EXPECT_EQ(library.Load(nullptr), 0);
-    EXPECT_EQ(library.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
+    EXPECT_EQ(library.LoadFile(nullptr, L"cards32_noanimate.dll"), 0);
     EXPECT_TRUE(answerer.Seen().empty());
     EXPECT_TRUE(library.IsLoaded());
     Canvas surface(80, 100, Paper);
@@ -97,7 +97,7 @@ TEST_F(CardLibraryTest, UnloadTwiceIsHarmlessAndDrawingAfterwardsDoesNothing) {
 
 TEST_F(CardLibraryTest, LibraryWithoutAnimateIsRefusedWithTheExportsMessage) {
     CardLibrary library;
-    EXPECT_EQ(library.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
+    EXPECT_EQ(library.LoadFile(nullptr, L"cards32_noanimate.dll"), 0);
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_EQ(answerer.Seen()[0].text, MissingExportsMessage);
     EXPECT_EQ(answerer.Seen()[0].caption, "Error");  // no caption of its own
@@ -110,7 +110,7 @@ TEST_F(CardLibraryTest, LibraryWithoutAnimateIsRefusedWithTheExportsMessage) {
 
 TEST_F(CardLibraryTest, MissingFileGivesTheMissingFileMessage) {
     CardLibrary library;
-    EXPECT_EQ(library.LoadFile(nullptr, "no_such_cards32.dll"), 0);
+    EXPECT_EQ(library.LoadFile(nullptr, L"no_such_cards32.dll"), 0);
     ASSERT_EQ(answerer.Seen().size(), 1u);
     EXPECT_EQ(answerer.Seen()[0].text, MissingFileMessage);
     EXPECT_EQ(answerer.Seen()[0].caption, "Error");
@@ -128,7 +128,7 @@ TEST_F(CardLibraryTest, MessagesAreOwnedByTheGivenWindow) {
             return IDOK;
         });
         CardLibrary library;
-        EXPECT_EQ(library.LoadFile(owner, "no_such_cards32.dll"), 0);
+        EXPECT_EQ(library.LoadFile(owner, L"no_such_cards32.dll"), 0);
         ASSERT_EQ(ownerCheck.Seen().size(), 1u);
     }
     EXPECT_EQ(ownerSeen, owner);
@@ -138,7 +138,7 @@ TEST_F(CardLibraryTest, MessagesAreOwnedByTheGivenWindow) {
 TEST_F(CardLibraryTest, DestructorUnloadsTheLibrary) {
     {
         CardLibrary library;
-        EXPECT_EQ(library.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
+        EXPECT_EQ(library.LoadFile(nullptr, L"cards32_noanimate.dll"), 0);
         EXPECT_NE(GetModuleHandleA("cards32_noanimate.dll"), nullptr);
     }
     EXPECT_EQ(GetModuleHandleA("cards32_noanimate.dll"), nullptr);
@@ -161,7 +161,7 @@ TEST_F(CardLibraryTest, RefusedLibraryIsNotTerminated) {
     ASSERT_NE(working.Load(nullptr), 0);
     {
         CardLibrary refused;
-        EXPECT_EQ(refused.LoadFile(nullptr, "cards32_noanimate.dll"), 0);
+        EXPECT_EQ(refused.LoadFile(nullptr, L"cards32_noanimate.dll"), 0);
     }
     Canvas surface(80, 100, Paper);
     EXPECT_NE(working.DrawCard(surface, 0, 0, 12, 0, Paper), 0);

@@ -79,10 +79,10 @@ TEST_F(DisplayDensityTest, TheDefaultWindowHoldsTheWholeBoardAndItsTextGrows) {
     PrepareGameForTests();
     ScopedSettings settings;
     const int storedWidth = TheApp.Width, storedHeight = TheApp.Height;
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Width", 460);
-    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, "Height", 480);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Width", 460);
+    RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, L"Height", 480);
     TheApp.LoadSettings();
-    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     TheApp.FitPlacementToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 32, 32);
     EXPECT_EQ(TheApp.Width, density->windowWidth);
     EXPECT_EQ(TheApp.Height, density->windowHeight);

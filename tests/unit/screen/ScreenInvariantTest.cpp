@@ -23,7 +23,7 @@ protected:
         ASSERT_TRUE(PrepareMainClass(GetModuleHandleA(nullptr)));
         TheApp.Paused = 1;
         TheApp.Started = 0;
-        window = CreateWindowExA(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+        window = CreateWindowExW(WS_EX_CLIENTEDGE, WindowClassName, AppTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  TheApp.Display.Scale(470), TheApp.Display.Scale(500),
                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(nullptr, window);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <vector>
+#include "support/WideText.h"
 #include "app/App.h"
 #include "settings/Registry.h"
 #include "settings/SettingsRecord.h"
@@ -24,14 +25,14 @@ protected:
     }
 
     static void RemoveStoredSettings() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, HighScoresKeyPath);
-        RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+        RegDeleteKeyW(HKEY_CURRENT_USER, HighScoresKeyPath);
+        RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKeyPath);
     }
-    static void Store(const char* name, DWORD value) { RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, value); }
-    static int Stored(const char* name) {
+    static void Store(const wchar_t* name, DWORD value) { RegSetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, value); }
+    static int Stored(const wchar_t* name) {
         return static_cast<int>(RegGetDword(HKEY_CURRENT_USER, SettingsKeyPath, name, 0xDEADBEEF));
     }
-    static bool IsStored(const char* name) { return Stored(name) != static_cast<int>(0xDEADBEEF); }
+    static bool IsStored(const wchar_t* name) { return Stored(name) != static_cast<int>(0xDEADBEEF); }
 
     ScopedSettings restoreSettings;
     std::vector<int> savedPlacement;
@@ -67,12 +68,12 @@ TEST_F(SettingsPersistenceTest, NoKeyGivesEveryDefault) {
 }
 
 TEST_F(SettingsPersistenceTest, StoredValuesAreUsedAsTheyAreIncludingNegativeOnes) {
-    Store("UpDown", static_cast<DWORD>(-1));
-    Store("DealerOption", 7);
-    Store("Left", static_cast<DWORD>(-5));
-    Store("Width", 300);
-    Store("MinMax", 2);
-    Store("BackgroundColor", 0x123456);
+    Store(L"UpDown", static_cast<DWORD>(-1));
+    Store(L"DealerOption", 7);
+    Store(L"Left", static_cast<DWORD>(-5));
+    Store(L"Width", 300);
+    Store(L"MinMax", 2);
+    Store(L"BackgroundColor", 0x123456);
     TheApp.LoadSettings();
     EXPECT_EQ(-1, Settings.UpDown);
     EXPECT_EQ(7, Settings.DealerOption);
@@ -83,7 +84,7 @@ TEST_F(SettingsPersistenceTest, StoredValuesAreUsedAsTheyAreIncludingNegativeOne
 }
 
 TEST_F(SettingsPersistenceTest, BeepStoredAsTextIsIgnored) {
-    ASSERT_TRUE(RegSetString(HKEY_CURRENT_USER, SettingsKeyPath, "Beep", "0"));
+    ASSERT_TRUE(RegSetString(HKEY_CURRENT_USER, SettingsKeyPath, L"Beep", L"0"));
     TheApp.LoadSettings();
     EXPECT_EQ(1, Settings.Beep);
 }
@@ -97,7 +98,7 @@ TEST_F(SettingsPersistenceTest, MinCollapseFollowsTheCollapseRegime) {
     const Case cases[] = {{1, 3}, {2, 3}, {3, 2}, {5, 0}, {0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.regime);
-        Store("CollapseRegime", static_cast<DWORD>(c.regime));
+        Store(L"CollapseRegime", static_cast<DWORD>(c.regime));
         Settings.MinCollapse = 0;
         TheApp.LoadSettings();
         EXPECT_EQ(c.regime, Settings.CollapseRegime);
@@ -143,11 +144,11 @@ TEST_F(SettingsPersistenceTest, SaveWritesEveryStoredValueAndClearsFirstBoot) {
                                  {"MinMax", 2},         {"PlacementDpi", 96},
                                  {"PlacementSize", static_cast<int>(MAKELONG(600, 500))}};
     for (const Expected& e : expected)
-        EXPECT_EQ(e.value, Stored(e.name)) << e.name;
+        EXPECT_EQ(e.value, Stored(Wide(e.name).c_str())) << e.name;
     EXPECT_EQ(0, TheApp.ReadFirstBoot());
-    EXPECT_FALSE(IsStored("DropInterval"));
-    EXPECT_FALSE(IsStored("MinCollapse"));
-    EXPECT_FALSE(IsStored("UsePlatformBeep"));
+    EXPECT_FALSE(IsStored(L"DropInterval"));
+    EXPECT_FALSE(IsStored(L"MinCollapse"));
+    EXPECT_FALSE(IsStored(L"UsePlatformBeep"));
 }
 
 TEST_F(SettingsPersistenceTest, SavedSettingsLoadBackUnchanged) {
