@@ -25,7 +25,8 @@ mkdir -p "$tree/DEBIAN" "$tree/usr/games" "$tree/usr/lib/zarnock" "$share/applic
     "$share/man/man6" "$doc"
 
 cp packaging/deb/zarnock "$tree/usr/games/zarnock"
-cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$build/bin/ZarnockHelp.htm" "$tree/usr/lib/zarnock/"
+cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$tree/usr/lib/zarnock/"
+for page in $(zarnock_help_pages); do cp "$build/bin/$page" "$tree/usr/lib/zarnock/"; done
 for song in "$@"; do cp "$build/bin/$song" "$tree/usr/lib/zarnock/"; done
 # The desktop entry and the AppStream file are named by the component's id, as AppStream asks.
 id=com.quillmere.zarnock

@@ -62,7 +62,9 @@ as_windows_text() { sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$1" > "$2"; }
 
 stage=$work/Zarnock
 mkdir -p "$stage"
-cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$build/bin/ZarnockHelp.htm" "$stage/"
+cp "$build/bin/zarnock.exe" "$build/bin/cards32.dll" "$stage/"
+# The help pages whose sources docs/ holds: the English one and each translation.
+for page in $(zarnock_help_pages); do cp "$build/bin/$page" "$stage/"; done
 # The songs whose sheets music/ holds, and no other: a file of an earlier build's song is not packed.
 songs=$(cd music && LC_ALL=C ls | sed -n 's/^\(song[0-9][0-9]*\)\.txt$/\1.mid/p')
 for song in $songs; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes docs/screenshot.png: the game after a few moves, in a Wine virtual desktop on a private X display.
-# ZARNOCK_SCREENSHOT_DPI=144 takes it at that display density (150 %) instead, e.g. for docs/screenshot-150.png.
+# ZARNOCK_SCREENSHOT_DPI=144 takes it at that display density (150 %) instead, e.g. for docs/screenshot-150.png;
+# ZARNOCK_SCREENSHOT_LOCALE=de_DE.UTF-8 takes it in that locale's language (one picture per language).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -26,6 +27,7 @@ echo "Making a fresh Wine prefix..."
 zarnock_make_prefix "$work/prefix"
 [ "$dpi" = 96 ] || zarnock_set_dpi "$work/prefix" "$dpi" "$desktop"
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -n "${ZARNOCK_SCREENSHOT_LOCALE:-}" ]; then export LC_ALL=$ZARNOCK_SCREENSHOT_LOCALE; fi
 
 # The driver starts the game, plays, writes "ready" into the handshake folder and waits for "done".
 mkdir "$work/handshake"

@@ -31,6 +31,9 @@ zarnock_build_dir() {
     else echo "${ZARNOCK_BUILD_DIR_X86_64:-$root/build-x86_64}"; fi
 }
 
+# The help pages the game ships, English first: the ones whose sources docs/ holds, which the build copies.
+zarnock_help_pages() { (cd "$root/docs" && LC_ALL=C ls ZarnockHelp*.htm); }
+
 # The project's version as the configured build folder $1 has it.
 zarnock_version() {
     local version
