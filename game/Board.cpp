@@ -1,7 +1,9 @@
 // One game in progress: placing, moving and landing the falling card, scoring, levels and the status text.
 #include "game/Board.h"
 #include "system/NumberText.h"
+#include <algorithm>
 #include <cwchar>
+#include <vector>
 #include "game/FallDirection.h"
 #include "game/Shoe.h"
 #include "game/Stack.h"
@@ -40,7 +42,15 @@ bool StockFontWritesBoardTexts() {
     BOOL lost = FALSE;
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texts.c_str(), static_cast<int>(texts.size()), nullptr, 0,
                         nullptr, &lost);
-    return !lost;
+    if (lost) return false;
+    // The code page holds them, but the font need not (Wine's stock font has no Japanese or Chinese letters).
+    const WindowDC screen(nullptr);
+    if (!screen) return true;
+    SelectedObject font(screen, GetStockObject(SYSTEM_FONT));
+    std::vector<WORD> glyphs(texts.size());
+    const DWORD found = GetGlyphIndicesW(screen, texts.c_str(), static_cast<int>(texts.size()), glyphs.data(),
+                                         GGI_MARK_NONEXISTING_GLYPHS);
+    return found == GDI_ERROR || std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
 }
 
 // The board's font at the host's density: the stock font wherever it serves, else a TrueType one.

@@ -5,6 +5,8 @@
 namespace {
 // The face the cards' own lettering uses; Windows and Wine both have it.
 const wchar_t TrueTypeFace[] = L"Tahoma";
+// The dialogs' face, which the system maps to a font with the letters of its languages and links to others.
+const wchar_t ShellFace[] = L"MS Shell Dlg";
 
 HGDIOBJ SystemFont() { return GetStockObject(SYSTEM_FONT); }
 }  // namespace
@@ -18,7 +20,7 @@ TextFont::TextFont(const DisplayScale& display, bool stockFontServes) {
     description.lfOutPrecision = OUT_TT_PRECIS;
     // The stock font's character set is that of the system's code page, which lacks letters of the texts.
     if (!stockFontServes) description.lfCharSet = DEFAULT_CHARSET;
-    std::wcscpy(description.lfFaceName, TrueTypeFace);
+    std::wcscpy(description.lfFaceName, stockFontServes ? TrueTypeFace : ShellFace);
     trueType.Reset(CreateFontIndirectW(&description));
 }
 

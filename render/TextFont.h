@@ -14,7 +14,8 @@ public:
     // density a TrueType font described like it, SystemFontHeight scaled high: the stock font is a bitmap
     // font whose glyphs do not grow with the density (under Wine it keeps its 16-pixel glyphs at 144 and
     // 192 dpi, in a taller cell at 192). The stock font holds the letters of the system's code page only:
-    // when the texts need others (`stockFontServes` false), the TrueType font serves at 96 dpi too.
+    // when the texts need others (`stockFontServes` false), the dialogs' face, which the system gives a font
+    // with the letters of the player's language, serves at every density.
     explicit TextFont(const DisplayScale& display, bool stockFontServes = true);
     virtual ~TextFont() = default;
     TextFont(const TextFont&) = delete;
