@@ -35,8 +35,9 @@ TEST(InterfaceLanguageTest, TheInterfaceLanguagePicksEveryText) {
     if (std::getenv("ZARNOCK_EXPECT_LANGUAGE") == nullptr) GTEST_SKIP() << "run by the language_<tag> tests";
     const Language* language = Expected();
     ASSERT_NE(nullptr, language) << "no such language: " << std::getenv("ZARNOCK_EXPECT_LANGUAGE");
-    if (const char* codePage = std::getenv("ZARNOCK_EXPECT_CODE_PAGE"))
+    if (const char* codePage = std::getenv("ZARNOCK_EXPECT_CODE_PAGE")) {
         EXPECT_EQ(std::strtoul(codePage, nullptr, 10), GetACP());
+    }
     for (UINT id : {IDS_NEW_GAME_QUESTION, IDS_GAME_OVER_CAPTION, IDS_TITLE_PAUSED, IDS_WINNINGS, IDS_BEAT_TOTAL,
                     IDS_HELP_FILE, IDS_DEFAULT_NAME_FIRST})
         EXPECT_EQ(StringIn(language->id, id), ResourceText::Load(id)) << "string " << id;
