@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "GameSession.h"
-#include "RegistryKey.h"
+#include "RegistryHandle.h"
 #include "Waiting.h"
 
 namespace {
@@ -17,7 +17,7 @@ protected:
         game.Registry().SetDword("LastStack", 0);
         game.Registry().SetDword("OneDeck", 0);
         // No ending may make a high score, which would replace the play-again question.
-        RegistryKey scores(HKEY_CURRENT_USER, "Software\\Quillmere\\Zarnock\\HighScores", KEY_SET_VALUE, true);
+        RegistryHandle scores(HKEY_CURRENT_USER, "Software\\Quillmere\\Zarnock\\HighScores", KEY_SET_VALUE, true);
         const char unbeatable[] = "99999999";
         RegSetValueExA(scores.Handle(), "Score9", 0, REG_SZ, reinterpret_cast<const BYTE*>(unbeatable),
                        sizeof unbeatable);
