@@ -5,6 +5,7 @@
 #include <vector>
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
+#include "system/PixelBitmap.h"
 
 class Canvas {
 public:
@@ -41,7 +42,7 @@ private:
     // The colour of a pixel, for loops that flush the drawing once before they start.
     COLORREF Unflushed(int x, int y) const;
 
-    Bitmap bitmap;  // declared before the DC, so the DC lets go of it before it is deleted
+    PixelBitmap bitmap;  // declared before the DC, so the DC lets go of it before it is deleted
     MemoryDC dc;
     uint32_t* bits = nullptr;
 };
