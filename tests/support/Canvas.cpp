@@ -28,6 +28,12 @@ void Canvas::Set(int x, int y, COLORREF colour) {
 
 void Canvas::Fill(COLORREF colour) { FillRect(0, 0, width, height, colour); }
 
+void Canvas::CopyIn(HBITMAP bitmap) {
+    MemoryDC source(nullptr);
+    source.Select(bitmap);
+    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+}
+
 void Canvas::FillRect(int left, int top, int w, int h, COLORREF colour) {
     GdiFlush();
     for (int y = top; y < top + h; ++y)

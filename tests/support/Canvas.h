@@ -19,6 +19,8 @@ public:
     COLORREF At(int x, int y) const;
     void Set(int x, int y, COLORREF colour);
     void Fill(COLORREF colour);
+    // Copies `bitmap` in at the top-left corner, as far as the canvas reaches.
+    void CopyIn(HBITMAP bitmap);
     void FillRect(int left, int top, int w, int h, COLORREF colour);
     // A different colour for (almost) every pixel, so that any misplaced copy shows.
     void FillPattern();
