@@ -12,7 +12,7 @@
 #include "Waiting.h"
 #include "system/CardSize.h"
 #include "system/DisplayScale.h"
-#include "system/GdiObject.h"
+#include "system/PixelBitmap.h"
 #include "system/MemoryDC.h"
 #include "system/WindowDC.h"
 #include "resources/ResourceIds.h"
@@ -56,20 +56,12 @@ bool CardShowsIn(HWND window, const RECT& area, COLORREF background) {
     const int width = area.right - area.left, height = area.bottom - area.top;
     WindowDC screen(window);
     MemoryDC memory(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap section(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits) return false;
-    memory.Select(section);
+    PixelBitmap section(width, height);
+    if (!section) return false;
+    memory.Select(section.Get());
     if (!BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) return false;
     GdiFlush();
-    const auto* pixels = static_cast<const DWORD*>(bits);
+    const DWORD* pixels = section.Pixels();
     const DWORD backgroundValue = (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
     for (int y = 0; y < height; ++y) {
         int different = 0;

@@ -2,26 +2,26 @@
 // at a no-room ending and the level-up notice. The program ends with exit code 0 and its settings saved.
 #include <gtest/gtest.h>
 #include <string>
-#include "GameSession.h"
-#include "RegistryKey.h"
+#include "QuietGameTest.h"
+#include "RegistryHandle.h"
 #include "Waiting.h"
 
 namespace {
 const DWORD PlayTimeoutMs = 60000;
 
-class CloseDuringModalTest : public ::testing::Test {
+class CloseDuringModalTest : public QuietGameTest {
 protected:
-    void SetUp() override {
-        game.UseQuietSettings();
+    void SetUp() override { StartQuietGame(); }
+
+    void BeforeStart() override {
         game.Registry().SetDword("FreezeOnBust", 0);
         game.Registry().SetDword("LastStack", 0);
         game.Registry().SetDword("OneDeck", 0);
         // No ending may make a high score, which would replace the play-again question.
-        RegistryKey scores(HKEY_CURRENT_USER, "Software\\Quillmere\\Zarnock\\HighScores", KEY_SET_VALUE, true);
+        RegistryHandle scores(HKEY_CURRENT_USER, "Software\\Quillmere\\Zarnock\\HighScores", KEY_SET_VALUE, true);
         const char unbeatable[] = "99999999";
         RegSetValueExA(scores.Handle(), "Score9", 0, REG_SZ, reinterpret_cast<const BYTE*>(unbeatable),
                        sizeof unbeatable);
-        ASSERT_TRUE(game.Start());
     }
 
     // Drops a card every `paceMs` (over `column(n)` for the n-th card) until a dialog that `wanted` accepts
@@ -50,8 +50,6 @@ protected:
         EXPECT_TRUE(game.Registry().Read("Width").present);
         EXPECT_TRUE(game.Registry().Read("SwapMode").present);
     }
-
-    GameSession game;
 };
 
 TEST_F(CloseDuringModalTest, ClosingWhileThePlayAgainQuestionIsUp) {

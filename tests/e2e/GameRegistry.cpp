@@ -1,14 +1,14 @@
 // Reading, writing and deleting the game's registry values from the test driver.
 #include "GameRegistry.h"
 #include <vector>
-#include "RegistryKey.h"
+#include "RegistryHandle.h"
 
 const char GameRegistry::KeyPath[] = "Software\\Quillmere\\Zarnock";
 
 namespace {
 bool DeleteTree(HKEY root, const std::string& path) {
     {
-        RegistryKey key(root, path.c_str(), KEY_READ, false);
+        RegistryHandle key(root, path.c_str(), KEY_READ, false);
         if (!key.IsOpen()) return true;
         std::vector<std::string> children;
         char name[256];
@@ -33,25 +33,25 @@ GameRegistry::~GameRegistry() {}
 bool GameRegistry::Clear() const { return DeleteTree(HKEY_CURRENT_USER, KeyPath); }
 
 bool GameRegistry::KeyExists() const {
-    RegistryKey key(HKEY_CURRENT_USER, KeyPath, KEY_READ, false);
+    RegistryHandle key(HKEY_CURRENT_USER, KeyPath, KEY_READ, false);
     return key.IsOpen();
 }
 
 bool GameRegistry::SetDword(const char* name, DWORD value) const {
-    RegistryKey key(HKEY_CURRENT_USER, KeyPath, KEY_WRITE, true);
+    RegistryHandle key(HKEY_CURRENT_USER, KeyPath, KEY_WRITE, true);
     return key.IsOpen() && RegSetValueExA(key.Handle(), name, 0, REG_DWORD,
                                           reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
 }
 
 bool GameRegistry::SetString(const char* name, const std::string& text) const {
-    RegistryKey key(HKEY_CURRENT_USER, KeyPath, KEY_WRITE, true);
+    RegistryHandle key(HKEY_CURRENT_USER, KeyPath, KEY_WRITE, true);
     return key.IsOpen() && RegSetValueExA(key.Handle(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                                           static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
 }
 
 StoredValue GameRegistry::Read(const char* name) const {
     StoredValue value = {false, REG_NONE, 0, ""};
-    RegistryKey key(HKEY_CURRENT_USER, KeyPath, KEY_READ, false);
+    RegistryHandle key(HKEY_CURRENT_USER, KeyPath, KEY_READ, false);
     if (!key.IsOpen()) return value;
     DWORD type = REG_NONE, size = 0;
     if (RegQueryValueExA(key.Handle(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return value;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 #include "ClientCapture.h"
-#include "GameSession.h"
+#include "QuietGameTest.h"
 #include "Waiting.h"
 
 namespace {
@@ -17,15 +17,12 @@ struct KeyStep {
 const DWORD ReactionMs = 1500;
 }
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public QuietGameTest {
 protected:
     void StartGame(int upDown) {
-        game.UseQuietSettings();
-        if (upDown == -1) game.Registry().SetDword("UpDown", 0xFFFFFFFF);
-        ASSERT_TRUE(game.Start());
-        view = std::make_unique<BoardView>(game.View(upDown));
-        spot = game.WaitForFallingCard(*view, 3000);
-        ASSERT_EQ(2, spot.column);
+        StartQuietGame(upDown);
+        if (HasFatalFailure()) return;
+        spot = firstCard;
         ASSERT_EQ(view->SpawnY(), spot.top);
     }
 
@@ -111,8 +108,6 @@ protected:
                travelled % BoardView::TickPixels == 0;
     }
 
-    GameSession game;
-    std::unique_ptr<BoardView> view;
     CardSpot spot = {-1, -1};
 };
 

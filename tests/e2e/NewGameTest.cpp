@@ -1,21 +1,16 @@
 // Starting a new game during a running one: the question, No going on with the game, Yes a new board.
 #include <gtest/gtest.h>
 #include "ClientCapture.h"
-#include "GameSession.h"
+#include "QuietGameTest.h"
 #include "Waiting.h"
 
 namespace {
 const char QuitQuestion[] = "Are you sure you want to quit the current game?";
 }
 
-class NewGameTest : public ::testing::Test {
+class NewGameTest : public QuietGameTest {
 protected:
-    void SetUp() override {
-        game.UseQuietSettings();
-        ASSERT_TRUE(game.Start());
-        view = std::make_unique<BoardView>(game.View(1));
-        ASSERT_EQ(2, game.WaitForFallingCard(*view, 3000).column);
-    }
+    void SetUp() override { StartQuietGame(); }
 
     DialogSeen AskForNewGame(WORD key) {
         game.Window().PostKey(key);
@@ -24,8 +19,6 @@ protected:
         return question;
     }
 
-    GameSession game;
-    std::unique_ptr<BoardView> view;
 };
 
 TEST_F(NewGameTest, F2AsksAndNoGoesOnWithTheSameGame) {

@@ -1,6 +1,6 @@
 // The Options dialog on the running game: a changed rule starts a new game at once, sound alone does not.
 #include <gtest/gtest.h>
-#include "GameSession.h"
+#include "QuietGameTest.h"
 #include "Waiting.h"
 
 namespace {
@@ -24,15 +24,8 @@ const BoxState FreshBoxes[] = {
 };
 }
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public QuietGameTest {
 protected:
-    void StartQuietGame() {
-        game.UseQuietSettings();
-        ASSERT_TRUE(game.Start());
-        view = std::make_unique<BoardView>(game.View(1));
-        ASSERT_EQ(2, game.WaitForFallingCard(*view, 3000).column);
-    }
-
     DialogSeen OpenOptions() {
         game.Window().PostCommand(OptionsCommand);
         DialogSeen options;
@@ -40,8 +33,6 @@ protected:
         return options;
     }
 
-    GameSession game;
-    std::unique_ptr<BoardView> view;
 };
 
 TEST_F(OptionsTest, AFreshInstallationShowsTheDefaultChoices) {

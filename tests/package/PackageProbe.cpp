@@ -5,9 +5,11 @@
 //                                  test's viewer recorded in <record>, closes the game; with <setup>, also
 //                                  checks that a silent setup refuses to run beside the game
 //   opened <record> <file>         the test's viewer of help pages: writes <file> into <record>
-//   shown <cards32.dll> <code>     waits for the game that someone else started and for its first card, drawn
-//                                  at the top of the middle stack; then ends it: closes it for code 0, else
-//                                  ends its message loop with that exit code
+//   shown <cards32.dll> <code> [<dpi>]
+//                                  waits for the game that someone else started and for its first card, drawn
+//                                  at the top of the middle stack at the size and place of that density (96
+//                                  by default); then ends it: closes it for code 0, else ends its message loop
+//                                  with that exit code
 // Exit code 0 when every check passed; each failure is printed.
 #include <windows.h>
 #include <shlobj.h>
@@ -131,12 +133,45 @@ bool EndGame(HWND window, HANDLE process, DWORD code) {
     return true;
 }
 
-// Waits for the first card of the game in `window`, which has reached its message loop.
-int CheckFirstCard(HWND window, const char* library) {
+// The card at the densities the package is started at.
+struct CardSize {
+    int dpi, width, height;
+};
+const CardSize CardSizes[] = {{96, 71, 96}, {120, 89, 120}, {144, 107, 144}};
+
+// The drawn run through (x, y) along a row (dx 1) or a column (dy 1): the first and the last pixel that
+// differ from `background`; {0, -1} when (x, y) itself does not.
+struct Run {
+    int first, last;
+    int Length() const { return last - first + 1; }
+};
+Run RunThrough(const ClientCapture& capture, int x, int y, int dx, int dy, COLORREF background) {
+    const auto drawn = [&](int step) {
+        const COLORREF pixel = capture.Pixel(x + step * dx, y + step * dy);
+        return pixel != background && pixel != CLR_INVALID;
+    };
+    if (!drawn(0)) return {0, -1};
+    int after = 0, before = 0;
+    while (drawn(after + 1)) ++after;
+    while (drawn(before - 1)) --before;
+    const int start = dx != 0 ? x : y;
+    return {start + before, start + after};
+}
+
+// Waits for the first card of the game in `window`, which has reached its message loop, drawn as at `dpi`.
+int CheckFirstCard(HWND window, const char* library, int dpi) {
+    const CardSize* expected = nullptr;
+    for (const CardSize& size : CardSizes)
+        if (size.dpi == dpi) expected = &size;
+    const BoardView::Lengths* lengths = BoardView::At(dpi);
+    if (expected == nullptr || lengths == nullptr) return Fail("no card size or board lengths known at that density");
     CardSizeProbe cards(library);
-    if (!cards.Valid()) return Fail("no card size from the card library");
+    std::printf("the card library's card at %d dpi: %dx%d\n", dpi, cards.Width(), cards.Height());
+    if (cards.Width() != expected->width || cards.Height() != expected->height)
+        return Fail("the card library gives another card size");
     RECT client = {};
     CardSpot card = {-1, -1};
+    int left = 0, width = 0, height = 0;
     const auto firstCardShown = [&] {
         // A first start maximizes the window, which only a window manager carries out on the X display: without
         // one the board is laid out for the whole screen in a window of the first size. Restored, it fits again.
@@ -146,19 +181,30 @@ int CheckFirstCard(HWND window, const char* library) {
             return false;
         }
         GetClientRect(window, &client);
-        const BoardView view(client, cards.Width(), cards.Height(), 1);
+        const BoardView view(client, expected->width, expected->height, 1, *lengths);
         ClientCapture capture(window);
         card = view.FindFallingCard(capture);
-        return card.column == 2 && card.top == view.SpawnY();
+        if (card.column != 2) return false;
+        // The drawn card, measured through the middle of where it belongs.
+        const COLORREF background = BoardView::Background(capture);
+        const int middleX = view.ColumnLeft(2) + expected->width / 2, middleY = view.SpawnY() + expected->height / 2;
+        const Run across = RunThrough(capture, middleX, middleY, 1, 0, background);
+        const Run down = RunThrough(capture, middleX, middleY, 0, 1, background);
+        left = across.first;
+        card.top = down.first;
+        width = across.Length();
+        height = down.Length();
+        return left == view.ColumnLeft(2) && card.top == view.SpawnY() && width == expected->width &&
+               height == expected->height;
     };
     const bool shown = WaitUntil(firstCardShown, StartTimeoutMs);
-    std::printf("client area %ldx%ld, the first card in column %d at %d\n", client.right, client.bottom,
-                card.column, card.top);
+    std::printf("client area %ldx%ld, the first card in column %d at (%d, %d), %dx%d\n", client.right,
+                client.bottom, card.column, left, card.top, width, height);
     if (IsZoomed(window)) return Fail("the window stays maximized");
-    return shown ? 0 : Fail("no card drawn at the top of the middle stack");
+    return shown ? 0 : Fail("no card of the density's size drawn at the top of the middle stack");
 }
 
-int Shown(const char* library, DWORD code) {
+int Shown(const char* library, DWORD code, int dpi) {
     HWND window = nullptr;
     if (!WaitUntil([&] { return (window = FindWindowA("ZARNOCK", nullptr)) != nullptr && IsWindowVisible(window); },
                    StartTimeoutMs))
@@ -167,7 +213,7 @@ int Shown(const char* library, DWORD code) {
     GetWindowThreadProcessId(window, &id);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | SYNCHRONIZE, FALSE, id);
     if (process == nullptr) return Fail("the game's process cannot be opened");
-    int failures = WaitForInputIdle(process, StartTimeoutMs) == 0 ? CheckFirstCard(window, library)
+    int failures = WaitForInputIdle(process, StartTimeoutMs) == 0 ? CheckFirstCard(window, library, dpi)
                                                                    : Fail("the game never waited for input");
     if (!EndGame(window, process, code)) failures += Fail("the game did not end");
     CloseHandle(process);
@@ -180,8 +226,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "opened") == 0) return RecordOpened(argv[2], argv[3]);
     if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "play") == 0)
         return Play(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
-    if (argc == 4 && std::strcmp(argv[1], "shown") == 0) return Shown(argv[2], std::strtoul(argv[3], nullptr, 10));
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "shown") == 0)
+        return Shown(argv[2], std::strtoul(argv[3], nullptr, 10), argc == 5 ? std::atoi(argv[4]) : 96);
     std::printf("usage: package_probe shortcut <lnk> | play <exe> <folder> <record> [<setup>]"
-                " | opened <record> <file> | shown <cards32.dll> <code>\n");
+                " | opened <record> <file> | shown <cards32.dll> <code> [<dpi>]\n");
     return 2;
 }

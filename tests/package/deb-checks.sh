@@ -21,8 +21,9 @@ check "lintian: no error, no warning" lintian --fail-on error,warning "$deb"
 check "the desktop entry is valid" desktop-file-validate "$deb_root"/usr/share/applications/*.desktop
 check "the AppStream file is valid" appstreamcli validate --no-net --strict "$deb_root"/usr/share/metainfo/*.xml
 
-# Starts the launcher, waits for the game's window on the display, and lets the probe check the first card and
-# end the game with exit code $1. Prints the seconds to the window; the run's files are $work/launch-$1.*.
+# Starts the launcher with the home folder $deb_home, waits for the game's window on the display, and lets the
+# probe check the first card, drawn as at $2 dpi (96 without it), and end the game with exit code $1. Prints
+# the milliseconds to the window; the run's files are $work/launch-$1.*.
 launch() {
     local run=$work/launch-$1 started status
     started=$(date +%s%N)
@@ -36,7 +37,7 @@ launch() {
     done
     echo "$(( ($(date +%s%N) - started) / 1000000 ))" > "$run.ms"
     WINEPREFIX=$deb_prefix "$wine64" "$(windows_path "$deb_build/bin/package_probe.exe")" shown \
-        "$(windows_path "$deb_root/usr/lib/zarnock/cards32.dll")" "$1" > "$run.out"
+        "$(windows_path "$deb_root/usr/lib/zarnock/cards32.dll")" "$1" "${2:-96}" > "$run.out"
     status=$?
     [ $status = 0 ] || WINEPREFIX=$deb_prefix wineserver -k
     wait $launcher
@@ -58,3 +59,34 @@ check "the second start is faster" test "$(cat $work/launch-0.ms)" -lt "$(cat $w
 WINEPREFIX=$deb_prefix wineserver -w
 check "the player's prefix is a 64-bit one" grep -qx '#arch=win64' "$deb_prefix/system.reg"
 check "Wine added no menu entries" test ! -e "$deb_home/.local/share/applications" -a ! -e "$deb_home/.config/menus"
+
+# ---- The density of the player's desktop: Xft.dpi on the display, read by the launcher ----
+# The display forgets its resources when its last client leaves: a client stays connected while they are set.
+xprop -root -spy >/dev/null 2>&1 &
+resource_holder=$!
+zarnock_at_exit "kill $resource_holder 2>/dev/null"
+resources_before=$(xrdb -query 2>/dev/null)
+restore_resources() {
+    if [ -n "$resources_before" ]; then echo "$resources_before" | xrdb -nocpp -load; else xrdb -remove; fi
+}
+zarnock_at_exit restore_resources
+echo 'Xft.dpi: 144' | xrdb -nocpp -merge
+deb_home=$work/deb-home-144
+deb_prefix=$deb_home/.local/share/zarnock/wine64
+prefix_density() {
+    printf '%d' "$(WINEPREFIX=$deb_prefix "$wine64" reg query 'HKCU\Control Panel\Desktop' /v LogPixels 2>/dev/null |
+        awk '$1 == "LogPixels" { print $3 }')"
+}
+check "at Xft.dpi 144, the first start draws the 107 x 144 card in its place" launch 3 144
+check "the launcher's mark says it wrote 144, and the prefix holds 144" \
+    same "$(cat "$deb_prefix/.zarnock-logpixels") $(prefix_density)" "144 144"
+# The player sets a density of their own; the desktop's then changes (back to none): the player's stays.
+WINEPREFIX=$deb_prefix "$wine64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f \
+    >/dev/null 2>&1
+WINEPREFIX=$deb_prefix wineserver -w
+restore_resources
+check "a density the player set stays: the next start draws the 89 x 120 card" launch 5 120
+WINEPREFIX=$deb_prefix wineserver -w
+check "the player's 120 stays in the prefix, and the launcher's mark says the player's" \
+    same "$(prefix_density) $(cat "$deb_prefix/.zarnock-logpixels")" "120 player"
+kill $resource_holder 2>/dev/null

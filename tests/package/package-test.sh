@@ -7,7 +7,7 @@ set -uo pipefail
 build=$1
 root=$(cd "$(dirname "$0")/../.." && pwd)
 # Without a tool the checks need, the test is skipped as a whole (CTest's skip code), never passed in part.
-for tool in makensis zip 7z lintian desktop-file-validate appstreamcli; do
+for tool in makensis zip 7z lintian desktop-file-validate appstreamcli xrdb xprop; do
     if ! command -v $tool >/dev/null; then
         echo "** SKIPPED: $tool is missing; run bash scripts/install-deps.sh **" >&2
         exit 77

@@ -7,18 +7,10 @@ uint32_t PixelOf(COLORREF colour) { return (GetRValue(colour) << 16) | (GetGValu
 COLORREF ColourOf(uint32_t pixel) { return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF); }
 }
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width(width), height(height), dc(nullptr) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    bits = static_cast<uint32_t*>(pixels);
-    dc.Select(bitmap);
+Canvas::Canvas(int width, int height, COLORREF fill)
+    : width(width), height(height), bitmap(width, height), dc(nullptr) {
+    bits = reinterpret_cast<uint32_t*>(bitmap.Pixels());
+    dc.Select(bitmap.Get());
     Fill(fill);
 }
 
@@ -35,6 +27,12 @@ void Canvas::Set(int x, int y, COLORREF colour) {
 }
 
 void Canvas::Fill(COLORREF colour) { FillRect(0, 0, width, height, colour); }
+
+void Canvas::CopyIn(HBITMAP bitmap) {
+    MemoryDC source(nullptr);
+    source.Select(bitmap);
+    BitBlt(dc, 0, 0, width, height, source, 0, 0, SRCCOPY);
+}
 
 void Canvas::FillRect(int left, int top, int w, int h, COLORREF colour) {
     GdiFlush();

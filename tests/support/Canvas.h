@@ -5,6 +5,7 @@
 #include <vector>
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
+#include "system/PixelBitmap.h"
 
 class Canvas {
 public:
@@ -18,6 +19,8 @@ public:
     COLORREF At(int x, int y) const;
     void Set(int x, int y, COLORREF colour);
     void Fill(COLORREF colour);
+    // Copies `bitmap` in at the top-left corner, as far as the canvas reaches.
+    void CopyIn(HBITMAP bitmap);
     void FillRect(int left, int top, int w, int h, COLORREF colour);
     // A different colour for (almost) every pixel, so that any misplaced copy shows.
     void FillPattern();
@@ -41,7 +44,7 @@ private:
     // The colour of a pixel, for loops that flush the drawing once before they start.
     COLORREF Unflushed(int x, int y) const;
 
-    Bitmap bitmap;  // declared before the DC, so the DC lets go of it before it is deleted
+    PixelBitmap bitmap;  // declared before the DC, so the DC lets go of it before it is deleted
     MemoryDC dc;
     uint32_t* bits = nullptr;
 };

@@ -16,20 +16,9 @@ std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int& width, int& height) {
     GetObject(bitmap, sizeof info, &info);
     width = info.bmWidth;
     height = info.bmHeight;
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> raw(width * height);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, height, raw.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    std::vector<COLORREF> pixels;
-    for (DWORD p : raw) pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    return pixels;
+    Canvas canvas(width, height);
+    canvas.CopyIn(bitmap);
+    return canvas.Block(0, 0, width, height);
 }
 
 COLORREF Channelwise(COLORREF a, COLORREF b, int (*op)(int, int)) {

@@ -89,9 +89,7 @@ const MarkerRow MarkerRows[] = {
 
 std::vector<COLORREF> PixelsOf(HBITMAP bitmap, int width, int height) {
     Canvas canvas(width, height);
-    MemoryDC source(nullptr);
-    source.Select(bitmap);
-    BitBlt(canvas, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    canvas.CopyIn(bitmap);
     return canvas.Block(0, 0, width, height);
 }
 }  // namespace

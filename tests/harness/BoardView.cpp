@@ -2,22 +2,36 @@
 #include "BoardView.h"
 
 namespace {
-const int ColumnGap = 20;
-const int UprightBaseOffset = 308;
-const int UpsideDownBaseOffset = 20;
-const int EntryDistance = 288;
+// The gap between two stacks, the base of a stack from the top of the client area (falling down and upside
+// down), the height where a card enters above the base (24 ticks), and the step between two cards of a stack.
+const BoardView::Lengths KnownLengths[] = {
+    {96, 20, 308, 20, 288, 24},
+    {120, 25, 385, 25, 360, 30},
+    {144, 30, 462, 30, 432, 36},
+};
+}
+
+const BoardView::Lengths* BoardView::At(int dpi) {
+    for (const Lengths& known : KnownLengths)
+        if (known.dpi == dpi) return &known;
+    return nullptr;
 }
 
 BoardView::BoardView(const RECT& client, int cardWidth, int cardHeight, int upDown)
-    : left0((client.left + client.right) / 2 - (5 * cardWidth) / 2 - 40),
+    : BoardView(client, cardWidth, cardHeight, upDown, KnownLengths[0]) {}
+
+BoardView::BoardView(const RECT& client, int cardWidth, int cardHeight, int upDown, const Lengths& lengths)
+    : lengths(lengths),
+      // Five cards and four gaps, centred.
+      left0((client.left + client.right) / 2 - (5 * cardWidth) / 2 - 2 * lengths.columnGap),
       spawnY(0), baseY(0), cardWidth(cardWidth), cardHeight(cardHeight), upDown(upDown) {
-    baseY = client.top + (upDown == -1 ? UpsideDownBaseOffset : UprightBaseOffset);
-    spawnY = baseY - EntryDistance * upDown;
+    baseY = client.top + (upDown == -1 ? lengths.upsideDownBase : lengths.uprightBase);
+    spawnY = baseY - lengths.entryDistance * upDown;
 }
 
 BoardView::~BoardView() {}
 
-int BoardView::ColumnLeft(int column) const { return left0 + column * (cardWidth + ColumnGap); }
+int BoardView::ColumnLeft(int column) const { return left0 + column * (cardWidth + lengths.columnGap); }
 
 RECT BoardView::CardRect(int column, int top) const {
     const int left = ColumnLeft(column);
@@ -25,13 +39,13 @@ RECT BoardView::CardRect(int column, int top) const {
 }
 
 RECT BoardView::StackCardRect(int column, int n) const {
-    return CardRect(column, baseY - CardStep * n * upDown);
+    return CardRect(column, baseY - lengths.cardStep * n * upDown);
 }
 
 RECT BoardView::StackStripRect(int column, int n) const {
     RECT strip = StackCardRect(column, n);
-    if (upDown == -1) strip.top = strip.bottom - CardStep;
-    else strip.bottom = strip.top + CardStep;
+    if (upDown == -1) strip.top = strip.bottom - lengths.cardStep;
+    else strip.bottom = strip.top + lengths.cardStep;
     return strip;
 }
 

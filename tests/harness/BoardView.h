@@ -11,12 +11,22 @@ struct CardSpot {
 class BoardView {
 public:
     static constexpr int Columns = 5;
+    // At 96 dpi, where the end-to-end tests run: one tick and one step of a drop.
     static constexpr int TickPixels = 12;
-    static constexpr int CardStep = 24;
-    static constexpr int DropPixels = 48;  // one step of a drop
+    static constexpr int DropPixels = 48;
 
-    // The layout the game makes for this client area, card size and direction of fall (+1 or -1).
+    // The lengths of the board at one display density.
+    struct Lengths {
+        int dpi;
+        int columnGap, uprightBase, upsideDownBase, entryDistance, cardStep;
+    };
+    // The lengths at `dpi`; null for a density the tests know no lengths of.
+    static const Lengths* At(int dpi);
+
+    // The layout the game makes for this client area, card size and direction of fall (+1 or -1), at 96 dpi
+    // or at `lengths`.
     BoardView(const RECT& client, int cardWidth, int cardHeight, int upDown);
+    BoardView(const RECT& client, int cardWidth, int cardHeight, int upDown, const Lengths& lengths);
     virtual ~BoardView();
 
     int ColumnLeft(int column) const;
@@ -45,6 +55,7 @@ public:
 private:
     bool RowHasCard(const ClientCapture& capture, int column, int y, COLORREF background) const;
 
+    Lengths lengths;
     int left0;
     int spawnY;
     int baseY;

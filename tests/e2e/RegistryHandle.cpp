@@ -1,7 +1,7 @@
 // Opening, creating and closing a registry key.
-#include "RegistryKey.h"
+#include "RegistryHandle.h"
 
-RegistryKey::RegistryKey(HKEY root, const char* path, REGSAM access, bool create) : key(nullptr) {
+RegistryHandle::RegistryHandle(HKEY root, const char* path, REGSAM access, bool create) : key(nullptr) {
     HKEY opened = nullptr;
     LONG result = create ? RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
                                            &opened, nullptr)
@@ -9,6 +9,6 @@ RegistryKey::RegistryKey(HKEY root, const char* path, REGSAM access, bool create
     if (result == ERROR_SUCCESS) key = opened;
 }
 
-RegistryKey::~RegistryKey() {
+RegistryHandle::~RegistryHandle() {
     if (key) RegCloseKey(key);
 }

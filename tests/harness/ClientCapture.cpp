@@ -4,6 +4,7 @@
 #include <cstring>
 #include "system/GdiObject.h"
 #include "system/MemoryDC.h"
+#include "system/PixelBitmap.h"
 #include "system/WindowDC.h"
 
 namespace {
@@ -20,23 +21,15 @@ ClientCapture::ClientCapture(HWND window) : width(0), height(0) {
     MemoryDC memory(screen);
     if (!memory) return;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = -client.bottom;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap section(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits) return;
-    memory.Select(section);
+    PixelBitmap section(client.right, client.bottom);
+    if (!section) return;
+    memory.Select(section.Get());
     if (!BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY)) return;
     GdiFlush();
 
     width = client.right;
     height = client.bottom;
-    const auto* source = static_cast<const uint32_t*>(bits);
+    const auto* source = section.Pixels();
     pixels.assign(source, source + static_cast<size_t>(width) * height);
 }
 
