@@ -1,5 +1,12 @@
 // The languages the game speaks, and its resources in a language of the test's choosing.
 #include "support/Languages.h"
+#include <algorithm>
+
+std::string LanguageTestName(const ::testing::TestParamInfo<Language>& info) {
+    std::string name = info.param.tag;
+    std::replace(name.begin(), name.end(), '-', '_');  // a test name holds letters, digits and underscores
+    return name;
+}
 
 const void* ResourceIn(LANGID language, LPCWSTR type, UINT id) {
     HMODULE module = GetModuleHandleW(nullptr);

@@ -1,5 +1,6 @@
 // The languages the game speaks, with the language id of each one's resources.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
 
@@ -21,6 +22,9 @@ const Language Languages[] = {
     {"ja", MAKELANGID(LANG_JAPANESE, SUBLANG_NEUTRAL)},
     {"zh-CN", MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED)},
 };
+
+// Names the tests of a table over the languages by their tags.
+std::string LanguageTestName(const ::testing::TestParamInfo<Language>& info);
 
 // The resource types, spelled for the wide functions.
 const LPCWSTR DialogResource = MAKEINTRESOURCEW(5);  // RT_DIALOG

@@ -63,10 +63,5 @@ TEST_P(CaptionFitTest, CaptionsAndStatusFitAtEveryDensity) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::ValuesIn(Languages),
-                         [](const testing::TestParamInfo<Language>& info) {
-                             std::string name = info.param.tag;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::ValuesIn(Languages), LanguageTestName);
 }  // namespace

@@ -2,7 +2,6 @@
 // the dialog as it opens (the welcome dialog shortens itself).
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include "dialogs/AboutDialog.h"
@@ -120,10 +119,5 @@ TEST_P(TranslationFitTest, EveryTextFitsItsControl) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslationFitTest, ::testing::ValuesIn(Languages),
-                         [](const testing::TestParamInfo<Language>& info) {
-                             std::string name = info.param.tag;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationFitTest, ::testing::ValuesIn(Languages), LanguageTestName);
 }  // namespace
