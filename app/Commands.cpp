@@ -19,10 +19,7 @@ const wchar_t* const WebPageAddress = L"https://example.com/zarnock/";
 // The help page in the player's language where it lies beside the game, else the English one.
 std::wstring HelpFile(const std::wstring& programFolder) {
     const std::wstring translated = LocateGameFile(ResourceText::Load(IDS_HELP_FILE), programFolder);
-    const DWORD attributes = GetFileAttributesW(translated.c_str());
-    if (!translated.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-        return translated;
-    return LocateGameFile(HelpFileName, programFolder);
+    return !translated.empty() && IsFile(translated) ? translated : LocateGameFile(HelpFileName, programFolder);
 }
 }  // namespace
 

@@ -2,12 +2,10 @@
 #include "system/GameFiles.h"
 #include <windows.h>
 
-namespace {
 bool IsFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
-}  // namespace
 
 std::wstring ProgramFolder() {
     wchar_t path[MAX_PATH];
